@@ -1,0 +1,35 @@
+// torvaval: wires the real implementations into the windows.
+#include <memory>
+#include <QApplication>
+
+#include "platform/Clock.h"
+#include "platform/ProgramDirectory.h"
+#include "ui/Form1.h"
+#include "ui/FrmEntrada.h"
+#include "ui/QtDialogs.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("torvaval"));
+
+    torva::ui::QtDialogs dialogs;
+    torva::SystemClock clock;
+    const std::string configDirectory = torva::programDirectory();
+
+    std::size_t profileIndex = 0;
+    {
+        torva::ui::FrmEntrada entrada(configDirectory, dialogs);
+        dialogs.setParent(&entrada);
+        if (entrada.exec() != QDialog::Accepted || !entrada.chosenIndex()) {
+            return 0;
+        }
+        profileIndex = *entrada.chosenIndex();
+    }
+
+    auto form = std::make_unique<torva::ui::Form1>(
+        dialogs, clock, torva::HostIdentity{torva::localHostName(), torva::localHostAddress()});
+    dialogs.setParent(form.get());
+    form->show();
+    form->load(static_cast<std::uint8_t>(profileIndex), configDirectory);
+    return app.exec();
+}

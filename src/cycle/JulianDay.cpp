@@ -1,0 +1,9 @@
+#include "cycle/JulianDay.h"
+
+namespace torva {
+
+int Get_Juliano(const Clock& clock) {
+    return dayOfYear(clock.now());
+}
+
+}  // namespace torva

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Clock.h"
+#include "platform/OperatorDialogs.h"
+#include "profiles/ConfigFile.h"
+#include "profiles/ConfigRecord.h"
+#include "state/Captions.h"
+#include "state/EditState.h"
+#include "state/Gauges.h"
+#include "state/Lists.h"
+
+namespace torva {
+
+// Everything the main window holds, as plain parts. The Qt window owns one
+// and shows it through the observer.
+struct MainState {
+    ConfigRecord config;
+    Captions captions;
+    Lists lists;
+    EditState edit;
+    Gauges gauges;
+
+    std::uint8_t profileIndex = 0;
+    std::string configDirectory;
+    int julianDay = 0;
+
+    void setObserver(MainObserver* observer);
+    std::string configPath() const { return configFilePath(configDirectory, profileIndex); }
+    ConfigView configView(OperatorDialogs& dialogs) {
+        return {config, captions, edit, gauges, dialogs};
+    }
+};
+
+// What the main window's logic uses from outside.
+struct MainPorts {
+    OperatorDialogs& dialogs;
+    const Clock& clock;
+    HostIdentity host;
+};
+
+}  // namespace torva

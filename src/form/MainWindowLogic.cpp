@@ -1,0 +1,68 @@
+#include "form/MainWindowLogic.h"
+
+#include "cycle/JulianDay.h"
+#include "platform/DateText.h"
+
+namespace torva {
+namespace {
+
+// Start-up steps whose subsystems are not built yet; each keeps its place.
+void CargaBitacora(MainState&) {}
+void MuestraRechazados(MainState&) {}
+void MuestraPendientes(MainState&) {}
+void RevisaConfiguracionInicial(MainState&, MainPorts&) {}
+void DepuraArchivos(MainState&, MainPorts&) {}
+void CargaAvisos(MainState&) {}
+void InicializaPruebas(MainState&) {}
+
+void muestraPatente(MainState& state, const Clock& clock) {
+    const std::string patente = state.config.patente();
+    state.captions.set(Caption::Fecha, formatLongDate(clock.now()));
+    state.captions.set(Caption::LblPatente, patente);
+    state.captions.set(Caption::Title, std::string(kAppTitle) + "         Patente  >>> " + patente);
+}
+
+}  // namespace
+
+void CargaForm1(MainState& state, MainPorts& ports, std::uint8_t profileIndex,
+                const std::string& configDirectory) {
+    state.captions.set(Caption::Evento, "Listo para Iniciar");
+    state.gauges.setCycleSeconds(30);
+    state.profileIndex = profileIndex;
+    state.configDirectory = configDirectory;
+    CargaConfiguracion(state.configView(ports.dialogs), state.configPath(), ports.host);
+
+    state.julianDay = Get_Juliano(ports.clock);
+    state.captions.set(Caption::DiaJuliano, std::to_string(state.julianDay));
+
+    CargaBitacora(state);
+    MuestraRechazados(state);
+    MuestraPendientes(state);
+    RevisaConfiguracionInicial(state, ports);
+    if (state.config.get(slot::kPurge) == "1") {
+        DepuraArchivos(state, ports);
+    }
+    CargaAvisos(state);
+    muestraPatente(state, ports.clock);
+    InicializaPruebas(state);
+    state.config.setModified(false);
+}
+
+void GuardaConfiguracion(MainState& state, OperatorDialogs& dialogs) {
+    if (GrabaConfiguracion(state.config, state.captions, dialogs, state.configPath())) {
+        state.config.setModified(false);
+    }
+    state.edit.setFolioUnlocked(false);
+}
+
+bool DescargaForm1(MainState& state, OperatorDialogs& dialogs) {
+    if (state.config.modified() &&
+        askYesNo(dialogs,
+                 "Se realizo una modificación en la configuración del sistema, confirmar si desea "
+                 "guardar los cambios.")) {
+        return GrabaConfiguracion(state.config, state.captions, dialogs, state.configPath());
+    }
+    return true;
+}
+
+}  // namespace torva

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "form/MainState.h"
+
+namespace torva {
+
+// The main window's load: configuration, julian day, lists, checks, purge,
+// notices and labels, in that order.
+void CargaForm1(MainState& state, MainPorts& ports, std::uint8_t profileIndex,
+                const std::string& configDirectory);
+
+// `Menu_GuardaConf`: saves, clears the modified flag and locks the folio slots.
+void GuardaConfiguracion(MainState& state, OperatorDialogs& dialogs);
+
+// The main window is closing: offers to save a modified configuration.
+// False when the operator asked to save and the save failed, so the window
+// stays open and the changes are not lost.
+bool DescargaForm1(MainState& state, OperatorDialogs& dialogs);
+
+}  // namespace torva

@@ -1,0 +1,302 @@
+#include "platform/FileSystem.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "platform/Text.h"
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace torva {
+namespace {
+
+std::FILE* openFile(const std::string& path, const char* mode) {
+#ifdef _WIN32
+    const std::wstring wmode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(toFsPath(path).c_str(), wmode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+std::error_code lastError() {
+    return {errno ? errno : EIO, std::generic_category()};
+}
+
+// Writes all bytes and forces them to disk before the file is closed.
+std::error_code writeAndSync(std::FILE* f, std::string_view bytes) {
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
+        return lastError();
+    }
+    if (std::fflush(f) != 0) {
+        return lastError();
+    }
+#ifdef _WIN32
+    if (_commit(_fileno(f)) != 0) {
+        return lastError();
+    }
+#else
+    if (fsync(fileno(f)) != 0) {
+        return lastError();
+    }
+#endif
+    return {};
+}
+
+std::error_code replaceFile(const fs::path& from, const fs::path& to) {
+#ifdef _WIN32
+    if (!MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return {static_cast<int>(GetLastError()), std::system_category()};
+    }
+    return {};
+#else
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    return ec;
+#endif
+}
+
+// Where a new file of this path goes: an existing entry that differs only in
+// case is replaced, as on Windows.
+std::string targetPath(const std::string& path) {
+    if (pathExists(path)) {
+        return resolvePath(path);
+    }
+    const fs::path p = toFsPath(path);
+    if (!p.has_parent_path()) {
+        return path;
+    }
+    return fromFsPath(toFsPath(resolvePath(fromFsPath(p.parent_path()))) / p.filename());
+}
+
+}  // namespace
+
+fs::path toFsPath(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string fromFsPath(const fs::path& path) {
+    const std::u8string s = path.u8string();
+    return std::string(s.begin(), s.end());
+}
+
+std::string resolvePath(const std::string& path) {
+    std::error_code ec;
+    const fs::path p = toFsPath(path);
+    if (path.empty() || fs::exists(p, ec)) {
+        return path;
+    }
+#ifdef _WIN32
+    return path;
+#else
+    fs::path current = p.root_path();
+    for (const fs::path& part : p.relative_path()) {
+        const fs::path exact = current / part;
+        if (fs::exists(exact, ec)) {
+            current = exact;
+            continue;
+        }
+        const fs::path dir = current.empty() ? fs::path(".") : current;
+        const std::string wanted = fromFsPath(part);
+        bool found = false;
+        for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = fromFsPath(it->path().filename());
+            if (equalsIgnoreCase(name, wanted)) {
+                current /= it->path().filename();
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            return path;
+        }
+    }
+    return fromFsPath(current);
+#endif
+}
+
+bool pathExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::exists(toFsPath(resolvePath(path)), ec);
+}
+
+bool isDirectory(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(toFsPath(resolvePath(path)), ec);
+}
+
+bool isRegularFile(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(toFsPath(resolvePath(path)), ec);
+}
+
+std::error_code readFileBytes(const std::string& path, std::string& bytes) {
+    std::FILE* f = openFile(resolvePath(path), "rb");
+    if (!f) {
+        return lastError();
+    }
+    bytes.clear();
+    char buffer[65536];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        bytes.append(buffer, n);
+    }
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    return failed ? std::error_code(EIO, std::generic_category()) : std::error_code();
+}
+
+std::string temporaryPathFor(const std::string& path) {
+    const fs::path p = toFsPath(path);
+    return fromFsPath(p.parent_path() / toFsPath("~" + fromFsPath(p.filename()) + ".tmp"));
+}
+
+std::error_code writeFileAtomic(const std::string& path, std::string_view bytes) {
+    const std::string target = targetPath(path);
+    const std::string temp = temporaryPathFor(target);
+    std::FILE* f = openFile(temp, "wb");
+    if (!f) {
+        return lastError();
+    }
+    std::error_code ec = writeAndSync(f, bytes);
+    if (std::fclose(f) != 0 && !ec) {
+        ec = lastError();
+    }
+    if (!ec) {
+        ec = replaceFile(toFsPath(temp), toFsPath(target));
+    }
+    if (ec) {
+        removeFile(temp);
+    }
+    return ec;
+}
+
+std::error_code appendFileBytes(const std::string& path, std::string_view bytes) {
+    std::FILE* f = openFile(targetPath(path), "ab");
+    if (!f) {
+        return lastError();
+    }
+    std::error_code ec;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
+        ec = lastError();
+    }
+    if (std::fclose(f) != 0 && !ec) {
+        ec = lastError();
+    }
+    return ec;
+}
+
+std::error_code copyFileKeepTime(const std::string& from, const std::string& to) {
+    const fs::path source = toFsPath(resolvePath(from));
+    const std::string target = targetPath(to);
+    const fs::path temp = toFsPath(temporaryPathFor(target));
+    std::error_code ec;
+    fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec);
+    if (!ec) {
+        // A copied read-only file must stay replaceable until it is in place.
+        fs::permissions(temp, fs::perms::owner_write, fs::perm_options::add, ec);
+    }
+    if (!ec) {
+        const auto time = fs::last_write_time(source, ec);
+        if (!ec) {
+            fs::last_write_time(temp, time, ec);
+        }
+    }
+    if (!ec) {
+        ec = replaceFile(temp, toFsPath(target));
+    }
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+    }
+    return ec;
+}
+
+std::error_code moveFileReplace(const std::string& from, const std::string& to) {
+    return replaceFile(toFsPath(resolvePath(from)), toFsPath(targetPath(to)));
+}
+
+std::error_code removeFile(const std::string& path) {
+    std::error_code ec;
+    const fs::path p = toFsPath(resolvePath(path));
+    if (!fs::exists(p, ec)) {
+        return {};
+    }
+    fs::remove(p, ec);
+    return ec;
+}
+
+std::error_code makeDirectory(const std::string& path) {
+    std::error_code ec;
+    if (isDirectory(path)) {
+        return {};
+    }
+    fs::create_directory(toFsPath(targetPath(path)), ec);
+    return ec;
+}
+
+bool isReadOnly(const std::string& path) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(toFsPath(resolvePath(path)).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+#else
+    std::error_code ec;
+    const auto status = fs::status(toFsPath(resolvePath(path)), ec);
+    return !ec && fs::exists(status) &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+#endif
+}
+
+std::error_code setReadOnly(const std::string& path, bool readOnly) {
+#ifdef _WIN32
+    const fs::path p = toFsPath(resolvePath(path));
+    DWORD attributes = GetFileAttributesW(p.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return {static_cast<int>(GetLastError()), std::system_category()};
+    }
+    attributes = readOnly ? (attributes | FILE_ATTRIBUTE_READONLY)
+                          : (attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+    if (!SetFileAttributesW(p.c_str(), attributes)) {
+        return {static_cast<int>(GetLastError()), std::system_category()};
+    }
+    return {};
+#else
+    std::error_code ec;
+    fs::permissions(toFsPath(resolvePath(path)), fs::perms::owner_write,
+                    readOnly ? fs::perm_options::remove : fs::perm_options::add, ec);
+    return ec;
+#endif
+}
+
+std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec) {
+    std::vector<DirEntry> entries;
+    const std::string dir = resolvePath(path);
+    for (fs::directory_iterator it(toFsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
+        DirEntry entry;
+        entry.name = fromFsPath(it->path().filename());
+        std::error_code typeError;
+        entry.isDirectory = it->is_directory(typeError);
+        entry.readOnly = isReadOnly(fromFsPath(it->path()));
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::optional<FileTime> modificationTime(const std::string& path) {
+    std::error_code ec;
+    const auto time = fs::last_write_time(toFsPath(resolvePath(path)), ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    return std::chrono::time_point_cast<FileTime::duration>(std::chrono::file_clock::to_sys(time));
+}
+
+}  // namespace torva

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+// File-system services. Paths are UTF-8 text. Existing entries are found
+// without regard to case, as Windows does, on every platform.
+namespace torva {
+
+std::filesystem::path toFsPath(const std::string& utf8);
+std::string fromFsPath(const std::filesystem::path& path);
+
+// The path of the existing entry that matches path without regard to case;
+// path itself when it exists as written or when nothing matches.
+std::string resolvePath(const std::string& path);
+
+bool pathExists(const std::string& path);  // a file or a directory
+bool isDirectory(const std::string& path);
+bool isRegularFile(const std::string& path);
+
+std::error_code readFileBytes(const std::string& path, std::string& bytes);
+
+// Writes the bytes to a temporary file beside path and renames it into place,
+// so a failed write never leaves a truncated file.
+std::error_code writeFileAtomic(const std::string& path, std::string_view bytes);
+
+std::error_code appendFileBytes(const std::string& path, std::string_view bytes);
+
+// Copies with replacement, keeping the source's modification time. The target
+// is replaced only once the copy is complete.
+std::error_code copyFileKeepTime(const std::string& from, const std::string& to);
+
+// Renames with replacement.
+std::error_code moveFileReplace(const std::string& from, const std::string& to);
+
+// Removes a file; a missing file is not an error.
+std::error_code removeFile(const std::string& path);
+
+std::error_code makeDirectory(const std::string& path);
+
+// The Windows read-only attribute; on POSIX the owner's write permission.
+bool isReadOnly(const std::string& path);
+std::error_code setReadOnly(const std::string& path, bool readOnly);
+
+struct DirEntry {
+    std::string name;
+    bool isDirectory = false;
+    bool readOnly = false;
+};
+
+// Entries of a directory (without "." and ".."), in no particular order.
+std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec);
+
+using FileTime = std::chrono::system_clock::time_point;
+std::optional<FileTime> modificationTime(const std::string& path);
+
+// The name of the temporary file that an atomic write of path uses.
+std::string temporaryPathFor(const std::string& path);
+
+}  // namespace torva

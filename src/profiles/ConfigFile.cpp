@@ -1,0 +1,92 @@
+#include "profiles/ConfigFile.h"
+
+#include <vector>
+
+#include "platform/Ansi.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
+#include "profiles/EditMode.h"
+#include "profiles/SecretCodec.h"
+#include "profiles/ServerChoice.h"
+
+namespace torva {
+namespace {
+
+bool isSecretSlot(int i) {
+    return i == slot::kPassword || i == slot::kKeyPassword;
+}
+
+void takeMissingFilePath(ConfigView view) {
+    view.dialogs.beep();
+    view.dialogs.beep();
+    showCritical(view.dialogs,
+                 "No se encontró el archivo de configuración de la patente. Capture y guarde la "
+                 "configuración, o comuníquese al Centro de Prevalidación TORVA.");
+    view.edit.setHiddenFieldsVisible(true);
+    AlternaEdicion(view.edit, view.dialogs);
+    view.config.setModified(true);
+}
+
+void showHost(Captions& captions, const HostIdentity& host) {
+    captions.set(Caption::LocalNameLabel, host.name);
+    captions.set(Caption::LocalAddressLabel, host.address);
+}
+
+}  // namespace
+
+std::string configFilePath(const std::string& configDirectory, int profileIndex) {
+    return joinPath(configDirectory, "odbc" + std::to_string(profileIndex) + ".reg");
+}
+
+void CargaConfiguracion(ConfigView view, const std::string& path, const HostIdentity& host) {
+    view.captions.set(Caption::Evento, "Cargando configuración...");
+    std::vector<std::string> lines;
+    if (!isRegularFile(path) || readAnsiLines(path, lines)) {
+        showHost(view.captions, host);
+        takeMissingFilePath(view);
+        return;
+    }
+    ConfigRecord& config = view.config;
+    for (int i = 0; i < slot::kCount && i < static_cast<int>(lines.size()); ++i) {
+        const std::string& line = lines[i];
+        if (isSecretSlot(i)) {
+            config.set(i, decodeSecret(line));
+        } else if (ConfigRecord::isFlagSlot(i)) {
+            // Setting the check box writes its state back into the slot.
+            config.setFlag(i, leadingNumber(line) == 1.0);
+        } else if (i == slot::kRecord500Length && !isNumeric(line)) {
+            config.set(i, "24");
+        } else {
+            config.set(i, line);
+        }
+    }
+    config.setModified(true);
+    if (config.get(slot::kHost) != config.get(slot::kPrimaryServer)) {
+        SeleccionaServidor(config, view.edit, ServerOption::Secundario);
+    }
+    showHost(view.captions, host);
+    view.gauges.setProgress(0);
+    view.captions.set(Caption::Evento, "Listo para Iniciar");
+}
+
+bool GrabaConfiguracion(const ConfigRecord& config, Captions& captions, OperatorDialogs& dialogs,
+                        const std::string& path) {
+    captions.set(Caption::Evento, "Grabando configuración...");
+    std::vector<std::string> lines;
+    lines.reserve(slot::kCount + 3);
+    for (int i = 0; i < slot::kCount; ++i) {
+        lines.push_back(isSecretSlot(i) ? encodeSecret(config.get(i)) : config.get(i));
+    }
+    lines.push_back(captions.get(Caption::LocalNameLabel));
+    lines.push_back(captions.get(Caption::LocalAddressLabel));
+    lines.push_back(kProgramVersionLine);
+    if (const auto ec = writeAnsiLines(path, lines)) {
+        showCritical(dialogs, "No fue posible grabar la configuración en \"" + path +
+                                  "\": " + ec.message() + ". La configuración no se guardó.");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace torva

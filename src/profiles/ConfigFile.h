@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "platform/OperatorDialogs.h"
+#include "profiles/ConfigRecord.h"
+#include "state/Captions.h"
+#include "state/EditState.h"
+#include "state/Gauges.h"
+
+namespace torva {
+
+inline constexpr const char* kProgramVersionLine = "Versión 6.2.7";
+
+// "odbc" n ".reg" in the configuration directory.
+std::string configFilePath(const std::string& configDirectory, int profileIndex);
+
+// The parts of the main window that loading touches.
+struct ConfigView {
+    ConfigRecord& config;
+    Captions& captions;
+    EditState& edit;
+    Gauges& gauges;
+    OperatorDialogs& dialogs;
+};
+
+struct HostIdentity {
+    std::string name;
+    std::string address;
+};
+
+// Loads the profile's configuration file into the record. A missing file
+// leaves the initial texts, tells the operator and requests edit mode.
+void CargaConfiguracion(ConfigView view, const std::string& path, const HostIdentity& host);
+
+// Writes the record to the file, replacing it atomically. A failure is shown
+// to the operator and returned as false.
+bool GrabaConfiguracion(const ConfigRecord& config, Captions& captions, OperatorDialogs& dialogs,
+                        const std::string& path);
+
+}  // namespace torva

@@ -1,0 +1,21 @@
+#include "state/Captions.h"
+
+#include "platform/OperatorDialogs.h"
+
+namespace torva {
+
+Captions::Captions() {
+    texts_[index(Caption::Title)] = kAppTitle;
+    texts_[index(Caption::Evento)] = "Listo para Iniciar";
+    texts_[index(Caption::LblDespliega)] = "avisos... ";
+    texts_[index(Caption::StartButton)] = "&Iniciar";
+    texts_[index(Caption::MenuFolios)] = "C&ambiar Folios";
+    texts_[index(Caption::LblComentario)] = "Listo para iniciar pruebas";
+}
+
+void Captions::set(Caption which, std::string text) {
+    texts_[index(which)] = std::move(text);
+    notify([which](MainObserver& o) { o.captionChanged(which); });
+}
+
+}  // namespace torva

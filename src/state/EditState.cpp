@@ -1,0 +1,45 @@
+#include "state/EditState.h"
+
+namespace torva {
+
+void EditState::setEditing(bool on) {
+    editing_ = on;
+    changed();
+}
+
+void EditState::setFolioUnlocked(bool on) {
+    folioUnlocked_ = on;
+    changed();
+}
+
+void EditState::setHiddenFieldsVisible(bool on) {
+    hiddenFieldsVisible_ = on;
+    changed();
+}
+
+void EditState::setPanel(Panel panel) {
+    panel_ = panel;
+    changed();
+}
+
+void EditState::setServer(ServerOption option) {
+    server_ = option;
+    changed();
+}
+
+bool EditState::slotEditable(int slot) const {
+    if (slot == 5 || slot == 6) {
+        return folioUnlocked_;
+    }
+    return editing_ && slot >= 0 && slot <= 21;
+}
+
+const char* EditState::configureCaption() const {
+    return editing_ ? "&Cerrar Edición" : "&Configuración";
+}
+
+void EditState::changed() const {
+    notify([](MainObserver& o) { o.editStateChanged(); });
+}
+
+}  // namespace torva

@@ -1,0 +1,17 @@
+#include "state/Gauges.h"
+
+#include <algorithm>
+
+namespace torva {
+
+void Gauges::setProgress(int value) {
+    progress_ = value;
+    notify([](MainObserver& o) { o.gaugesChanged(); });
+}
+
+void Gauges::setCycleSeconds(int seconds) {
+    cycleSeconds_ = std::clamp(seconds, kMinCycleSeconds, kMaxCycleSeconds);
+    notify([](MainObserver& o) { o.gaugesChanged(); });
+}
+
+}  // namespace torva

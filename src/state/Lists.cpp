@@ -1,0 +1,37 @@
+#include "state/Lists.h"
+
+#include <algorithm>
+
+namespace torva {
+
+void Lists::add(ListId which, std::string entry) {
+    items_[index(which)].push_back(std::move(entry));
+    changed(which);
+}
+
+void Lists::clear(ListId which) {
+    items_[index(which)].clear();
+    changed(which);
+}
+
+void Lists::set(ListId which, std::vector<std::string> entries) {
+    items_[index(which)] = std::move(entries);
+    changed(which);
+}
+
+bool Lists::remove(ListId which, const std::string& entry) {
+    auto& items = items_[index(which)];
+    const auto it = std::find(items.begin(), items.end(), entry);
+    if (it == items.end()) {
+        return false;
+    }
+    items.erase(it);
+    changed(which);
+    return true;
+}
+
+void Lists::changed(ListId which) const {
+    notify([which](MainObserver& o) { o.listChanged(which); });
+}
+
+}  // namespace torva

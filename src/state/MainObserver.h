@@ -1,0 +1,53 @@
+#pragma once
+
+// The main window's state tells its view what changed through this interface;
+// the view never polls. Every call has an empty default.
+namespace torva {
+
+// Lists held by the main window.
+enum class ListId {
+    Enviados,
+    Recibidos,
+    Pendientes,
+    Rechazados,
+    Mensajes,
+    ArchivosE,
+    ArchivosR,
+    EnvioLocal,
+    ReciboLocal,
+    SendFiles,
+    Bitacora,
+};
+inline constexpr int kListCount = 11;
+
+// Labels and captions whose text the logic sets.
+enum class Caption {
+    Title,
+    Evento,
+    Fecha,
+    LblPatente,
+    DiaJuliano,
+    Hora,
+    LocalNameLabel,
+    LocalAddressLabel,
+    LblAvisoParticular,
+    LblDespliega,
+    StartButton,
+    MenuFolios,
+    LblComentario,
+};
+inline constexpr int kCaptionCount = 13;
+
+class MainObserver {
+  public:
+    virtual ~MainObserver() = default;
+    virtual void slotChanged(int /*slot*/) {}
+    virtual void listChanged(ListId) {}
+    virtual void captionChanged(Caption) {}
+    // Edit mode, panels, hidden fields, server choice.
+    virtual void editStateChanged() {}
+    // Progress bar and cycle-length slider.
+    virtual void gaugesChanged() {}
+};
+
+}  // namespace torva

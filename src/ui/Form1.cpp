@@ -1,0 +1,220 @@
+#include "ui/Form1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "form/MainWindowLogic.h"
+#include "profiles/ServerChoice.h"
+#include "ui/ClickableLabel.h"
+#include "ui/FrmAbout.h"
+
+namespace torva::ui {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// A caption's "&" marks the access key of buttons and menus; labels show it.
+bool isCommandCaption(Caption c) {
+    return c == Caption::StartButton || c == Caption::MenuFolios;
+}
+
+}  // namespace
+
+Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QWidget* parent)
+    : QMainWindow(parent), ports_{dialogs, clock, std::move(host)} {
+    setObjectName(QStringLiteral("Form1"));
+    auto* central = new QWidget(this);
+    auto* root = new QVBoxLayout(central);
+
+    auto* heading = new QHBoxLayout;
+    auto* torva = new QLabel(QStringLiteral("TORVA"), central);
+    torva->setObjectName(QStringLiteral("Label3"));
+    QFont big = torva->font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    torva->setFont(big);
+    auto* centro = new QLabel(QStringLiteral("Centro de Prevalidación"), central);
+    centro->setObjectName(QStringLiteral("CentroPreval"));
+    heading->addWidget(torva);
+    heading->addWidget(centro);
+    heading->addStretch();
+    root->addLayout(heading);
+
+    tabs_ = new QTabWidget(central);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->addTab(buildConfigurationTab(), QStringLiteral("&Configuración"));
+    tabs_->addTab(buildStatusTab(), QStringLiteral("S&tatus"));
+    tabs_->addTab(buildConnectionTab(), QStringLiteral("Con&exión"));
+    root->addWidget(tabs_, 1);
+
+    auto* bottom = new QHBoxLayout;
+    startButton_ = new QPushButton(central);
+    startButton_->setObjectName(QStringLiteral("Start_Button"));
+    startButton_->setToolTip(QStringLiteral(
+        "Inicia o detiene el proceso de envío y recepción de archivos a validación"));
+    auto* despliega = new ClickableLabel(central);
+    despliega->setObjectName(QStringLiteral("LblDespliega"));
+    despliega->setToolTip(
+        QStringLiteral("Presione Doble Click aquí para ver el contenido de todos los mensajes"));
+    labels_[Caption::LblDespliega] = despliega;
+    auto* cmdExit = new QPushButton(QStringLiteral("&Salir"), central);
+    cmdExit->setObjectName(QStringLiteral("CmdExit"));
+    cmdExit->setToolTip(QStringLiteral("Termina la conexión y cierra el programa"));
+    bottom->addWidget(startButton_);
+    bottom->addWidget(despliega, 1);
+    bottom->addWidget(cmdExit);
+    root->addLayout(bottom);
+    buildWorkControls(central);
+    setCentralWidget(central);
+    buildMenus();
+
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    for (int i = 0; i < slot::kCount; ++i) {
+        connect(fields_[i], &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { state_.config.set(i, text.toStdString()); });
+    }
+    for (auto [slotIndex, box] : flagBoxes_) {
+        connect(box, &QCheckBox::clicked, this,
+                [this, i = slotIndex](bool checked) { state_.config.setFlag(i, checked); });
+    }
+    connect(opnPrimario_, &QRadioButton::clicked, this,
+            [this] { SeleccionaServidor(state_.config, state_.edit, ServerOption::Primario); });
+    connect(opnSecundario_, &QRadioButton::clicked, this,
+            [this] { SeleccionaServidor(state_.config, state_.edit, ServerOption::Secundario); });
+
+    state_.setObserver(this);
+    showAll();
+    resize(760, 640);
+}
+
+Form1::~Form1() {
+    state_.setObserver(nullptr);
+}
+
+void Form1::load(std::uint8_t profileIndex, const std::string& configDirectory) {
+    CargaForm1(state_, ports_, profileIndex, configDirectory);
+}
+
+void Form1::showAll() {
+    for (int i = 0; i < slot::kCount; ++i) {
+        slotChanged(i);
+    }
+    for (const auto& entry : lists_) {
+        listChanged(entry.first);
+    }
+    for (int c = 0; c < kCaptionCount; ++c) {
+        captionChanged(static_cast<Caption>(c));
+    }
+    editStateChanged();
+    gaugesChanged();
+}
+
+void Form1::slotChanged(int i) {
+    const QString value = qs(state_.config.get(i));
+    if (fields_[i]->text() != value) {
+        const QSignalBlocker block(fields_[i]);
+        fields_[i]->setText(value);
+    }
+    if (const auto it = flagBoxes_.find(i); it != flagBoxes_.end()) {
+        it->second->setChecked(state_.config.flag(i));
+    }
+}
+
+void Form1::listChanged(ListId which) {
+    const auto it = lists_.find(which);
+    if (it == lists_.end()) {
+        return;
+    }
+    QListWidget* widget = it->second;
+    widget->clear();
+    for (const auto& entry : state_.lists.get(which)) {
+        widget->addItem(qs(entry));
+    }
+    widget->repaint();
+}
+
+void Form1::captionChanged(Caption which) {
+    const QString value = qs(state_.captions.get(which));
+    switch (which) {
+        case Caption::Title:
+            setWindowTitle(value);
+            return;
+        case Caption::StartButton:
+            startButton_->setText(value);
+            menuStart_->setText(value);
+            return;
+        case Caption::MenuFolios:
+            menuFolios_->setText(value);
+            return;
+        default:
+            break;
+    }
+    if (const auto it = labels_.find(which); it != labels_.end() && !isCommandCaption(which)) {
+        it->second->setText(value);
+        // Passes run without returning to the event loop: paint now.
+        it->second->repaint();
+    }
+}
+
+void Form1::editStateChanged() {
+    const EditState& edit = state_.edit;
+    for (int i = 0; i < slot::kCount; ++i) {
+        fields_[i]->setReadOnly(!edit.slotEditable(i));
+    }
+    menuConfigure_->setText(QString::fromUtf8(edit.configureCaption()));
+    opnPrimario_->setEnabled(edit.editing());
+    opnSecundario_->setEnabled(edit.editing());
+    (edit.server() == ServerOption::Primario ? opnPrimario_ : opnSecundario_)->setChecked(true);
+
+    const bool hidden = edit.hiddenFieldsVisible();
+    for (int i : {slot::kHost, slot::kPassword, slot::kRecord500Length}) {
+        fields_[i]->setVisible(hidden);
+        fieldLabels_[i]->setVisible(hidden);
+    }
+    const Panel panel = edit.panel();
+    fmeServidor_->setVisible(panel == Panel::Servidor);
+    fmeFea_->setVisible(panel == Panel::Fea);
+    fmeRutas_->setVisible(panel == Panel::Rutas);
+    for (auto* b : {cmdServidor_, cmdDatosFirma_, cmdRutas_}) {
+        b->setVisible(panel == Panel::None);
+    }
+}
+
+void Form1::gaugesChanged() {
+    progressBar_->setValue(state_.gauges.progress());
+    progressBar_->repaint();
+    if (sldControl_->value() != state_.gauges.cycleSeconds()) {
+        const QSignalBlocker block(sldControl_);
+        sldControl_->setValue(state_.gauges.cycleSeconds());
+    }
+}
+
+void Form1::showAbout() {
+    (new FrmAbout(this))->show();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!DescargaForm1(state_, ports_.dialogs)) {
+        event->ignore();
+        return;
+    }
+    tmrControl_->stop();
+    event->accept();
+}
+
+}  // namespace torva::ui

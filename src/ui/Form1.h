@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <QMainWindow>
+
+#include "form/MainState.h"
+#include "state/MainObserver.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+class QTimer;
+class QWidget;
+
+namespace torva::ui {
+
+class ClickableLabel;
+
+// The main window: owns the main state and shows it. Every handler goes
+// through the operations of the core.
+class Form1 : public QMainWindow, public MainObserver {
+    Q_OBJECT
+  public:
+    Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host,
+          QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The window's load for the chosen profile.
+    void load(std::uint8_t profileIndex, const std::string& configDirectory);
+
+    MainState& state() { return state_; }
+
+    // MainObserver
+    void slotChanged(int slot) override;
+    void listChanged(ListId which) override;
+    void captionChanged(Caption which) override;
+    void editStateChanged() override;
+    void gaugesChanged() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Building, one tab or bar each.
+    QWidget* buildConfigurationTab();
+    QWidget* buildStatusTab();
+    QWidget* buildConnectionTab();
+    QWidget* buildServerPanel();
+    QWidget* buildSignaturePanel();
+    QWidget* buildRoutesPanel();
+    void buildMenus();
+    void buildWorkControls(QWidget* parent);
+    QLineEdit* slotField(int slot, QWidget* parent);
+    QCheckBox* flagBox(const char* name, const QString& caption, int slot, QWidget* parent);
+    QLabel* captionLabel(const char* name, Caption caption, QWidget* parent);
+    QListWidget* list(const char* name, ListId id, QWidget* parent);
+    void showAll();
+
+    void showAbout();
+
+    MainState state_;
+    MainPorts ports_;
+
+    QTabWidget* tabs_ = nullptr;
+    std::array<QLineEdit*, slot::kCount> fields_{};
+    std::array<QLabel*, slot::kCount> fieldLabels_{};
+    std::map<int, QCheckBox*> flagBoxes_;
+    std::map<Caption, QLabel*> labels_;
+    std::map<ListId, QListWidget*> lists_;
+    QPushButton* startButton_ = nullptr;
+    QAction* menuStart_ = nullptr;
+    QAction* menuConfigure_ = nullptr;
+    QAction* menuFolios_ = nullptr;
+    QRadioButton* opnPrimario_ = nullptr;
+    QRadioButton* opnSecundario_ = nullptr;
+    QGroupBox* fmeServidor_ = nullptr;
+    QGroupBox* fmeFea_ = nullptr;
+    QGroupBox* fmeRutas_ = nullptr;
+    QPushButton* cmdServidor_ = nullptr;
+    QPushButton* cmdDatosFirma_ = nullptr;
+    QPushButton* cmdRutas_ = nullptr;
+    QSlider* sldControl_ = nullptr;
+    QLineEdit* txtMin_ = nullptr;
+    QLineEdit* txtSeg_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QTimer* tmrControl_ = nullptr;
+};
+
+}  // namespace torva::ui

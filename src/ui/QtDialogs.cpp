@@ -1,0 +1,64 @@
+#include "ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace torva::ui {
+namespace {
+
+QMessageBox::Icon toQt(DialogIcon icon) {
+    switch (icon) {
+        case DialogIcon::Critical:
+            return QMessageBox::Critical;
+        case DialogIcon::Exclamation:
+            return QMessageBox::Warning;
+        case DialogIcon::Question:
+            return QMessageBox::Question;
+        case DialogIcon::Information:
+            return QMessageBox::Information;
+        case DialogIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+DialogAnswer QtDialogs::message(const std::string& title, const std::string& text, DialogIcon icon,
+                                DialogButtons buttons) {
+    QMessageBox box(
+        toQt(icon), QString::fromStdString(title),
+        QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+        buttons == DialogButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        parent_);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    // The busy pointer must not hide the arrow while the operator answers.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    const int answer = box.exec();
+    if (busy) {
+        QApplication::restoreOverrideCursor();
+    }
+    if (buttons == DialogButtons::Ok) {
+        return DialogAnswer::Ok;
+    }
+    return answer == QMessageBox::Yes ? DialogAnswer::Yes : DialogAnswer::No;
+}
+
+void QtDialogs::beep() {
+    QApplication::beep();
+}
+
+void QtDialogs::setBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtDialogs::showComponentError(int) {}
+
+}  // namespace torva::ui

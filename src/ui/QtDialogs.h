@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/OperatorDialogs.h"
+
+namespace torva::ui {
+
+// Message boxes, beeps and the busy pointer on Qt.
+class QtDialogs final : public OperatorDialogs {
+  public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    DialogAnswer message(const std::string& title, const std::string& text, DialogIcon icon,
+                         DialogButtons buttons) override;
+    void beep() override;
+    void setBusy(bool busy) override;
+    void showComponentError(int code) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace torva::ui

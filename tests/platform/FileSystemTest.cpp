@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "support/TempDir.h"
+
+namespace torva {
+namespace {
+
+using test::readBytes;
+using test::TempDir;
+using test::writeBytes;
+
+TEST(FileSystem, FindsEntriesWhoseNameDiffersOnlyInCase) {
+    TempDir dir;
+    ASSERT_FALSE(makeDirectory(dir.file("Pend")));
+    writeBytes(joinPath(dir.file("Pend"), "M1234001.123"), "x");
+
+    const std::string lower = joinPath(dir.file("pend"), "m1234001.123");
+    EXPECT_TRUE(pathExists(lower));
+    EXPECT_TRUE(isRegularFile(lower));
+    EXPECT_TRUE(isDirectory(dir.file("PEND")));
+    EXPECT_EQ(readBytes(resolvePath(lower)), "x");
+    EXPECT_FALSE(pathExists(dir.file("pendx")));
+}
+
+TEST(FileSystem, WritingANameThatDiffersInCaseReplacesTheExistingFile) {
+    TempDir dir;
+    writeBytes(dir.file("Aviso.TXT"), "old");
+    ASSERT_FALSE(writeFileAtomic(dir.file("aviso.txt"), "new"));
+    EXPECT_EQ(readBytes(dir.file("Aviso.TXT")), "new");
+    std::error_code ec;
+    EXPECT_EQ(listDirectory(dir.path(), ec).size(), 1u);
+}
+
+TEST(FileSystem, AtomicWriteLeavesNoTemporaryFileAndKeepsOldContentOnFailure) {
+    TempDir dir;
+    const std::string path = dir.file("odbc0.reg");
+    writeBytes(path, "old");
+    ASSERT_FALSE(writeFileAtomic(path, "new"));
+    EXPECT_EQ(readBytes(path), "new");
+    EXPECT_FALSE(pathExists(temporaryPathFor(path)));
+
+    // A target directory that vanished: the write fails and reports it.
+    EXPECT_TRUE(writeFileAtomic(joinPath(dir.file("missing"), "a"), "x"));
+}
+
+TEST(FileSystem, CopyReplacesAndKeepsTheModificationTime) {
+    TempDir dir;
+    writeBytes(dir.file("a"), "source");
+    writeBytes(dir.file("b"), "target");
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(48);
+    std::filesystem::last_write_time(toFsPath(dir.file("a")), old);
+
+    ASSERT_FALSE(copyFileKeepTime(dir.file("a"), dir.file("b")));
+    EXPECT_EQ(readBytes(dir.file("b")), "source");
+    EXPECT_EQ(modificationTime(dir.file("a")), modificationTime(dir.file("b")));
+    EXPECT_TRUE(copyFileKeepTime(dir.file("missing"), dir.file("b")));
+    EXPECT_EQ(readBytes(dir.file("b")), "source");
+}
+
+TEST(FileSystem, ReadOnlyAttributeIsSetAndCleared) {
+    TempDir dir;
+    writeBytes(dir.file("usuarios.dat"), "A\r\n");
+    EXPECT_FALSE(isReadOnly(dir.file("usuarios.dat")));
+    ASSERT_FALSE(setReadOnly(dir.file("usuarios.dat"), true));
+    EXPECT_TRUE(isReadOnly(dir.file("usuarios.dat")));
+    ASSERT_FALSE(setReadOnly(dir.file("usuarios.dat"), false));
+    EXPECT_FALSE(isReadOnly(dir.file("usuarios.dat")));
+}
+
+TEST(FileSystem, RemovingAMissingFileIsNotAnError) {
+    TempDir dir;
+    EXPECT_FALSE(removeFile(dir.file("nothing")));
+}
+
+TEST(Paths, JoinsWithTheNativeSeparatorAndJudgesLocalDirectories) {
+    EXPECT_EQ(joinPath("dir", "name"), std::string("dir") + kNativeSeparator + "name");
+    EXPECT_TRUE(endsWithSeparator("c:\\env\\"));
+    EXPECT_TRUE(endsWithSeparator("/env/"));
+    EXPECT_FALSE(endsWithSeparator("/env"));
+    EXPECT_EQ(fileNameOf("c:\\env\\m1234001.123"), "m1234001.123");
+    EXPECT_EQ(fileNameOf("/env/m1234001.123"), "m1234001.123");
+    EXPECT_FALSE(isValidLocalDirectory(""));
+#ifdef _WIN32
+    EXPECT_TRUE(isValidLocalDirectory("c:\\env"));
+    EXPECT_FALSE(isValidLocalDirectory("\\\\server\\share"));
+    EXPECT_FALSE(isValidLocalDirectory("/env"));
+#else
+    EXPECT_TRUE(isValidLocalDirectory("/env"));
+    EXPECT_FALSE(isValidLocalDirectory("env"));
+    EXPECT_FALSE(isValidLocalDirectory("c:\\env"));
+#endif
+}
+
+}  // namespace
+}  // namespace torva

@@ -1,0 +1,27 @@
+#include "support/ScriptedDialogs.h"
+
+namespace torva::test {
+
+DialogAnswer ScriptedDialogs::message(const std::string& title, const std::string& text,
+                                      DialogIcon icon, DialogButtons buttons) {
+    shown.push_back({title, text, icon, buttons});
+    if (buttons == DialogButtons::Ok) {
+        return DialogAnswer::Ok;
+    }
+    if (answers_.empty()) {
+        return DialogAnswer::No;
+    }
+    const DialogAnswer a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
+
+std::vector<std::string> ScriptedDialogs::texts() const {
+    std::vector<std::string> out;
+    for (const auto& s : shown) {
+        out.push_back(s.text);
+    }
+    return out;
+}
+
+}  // namespace torva::test

@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""Lays out a demo installation: profile list, one configuration, local folders.
+
+The configuration points at folders inside the installation and at 127.0.0.1,
+so the demo never reaches another host. An existing configuration is kept, so
+what the operator saved in the demo survives the next start.
+"""
+import os
+import stat
+import sys
+
+
+def encode_secret(value: str) -> str:
+    return "".join("|%d" % (b * 20 + 6) for b in reversed(value.encode("cp1252")))
+
+
+def write_lines(path: str, lines) -> None:
+    data = "".join(line + "\r\n" for line in lines).encode("cp1252")
+    tmp = path + ".tmp"
+    with open(tmp, "wb") as f:
+        f.write(data)
+    if os.path.exists(path):
+        os.chmod(path, stat.S_IRUSR | stat.S_IWUSR | stat.S_IRGRP | stat.S_IROTH)
+    os.replace(tmp, path)
+
+
+def main() -> None:
+    root = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "demo")
+    env = os.path.join(root, "env")
+    rec = os.path.join(root, "rec")
+    for d in (root, env, rec):
+        os.makedirs(d, exist_ok=True)
+
+    profiles = os.path.join(root, "usuarios.dat")
+    if not os.path.exists(profiles):
+        write_lines(profiles, ["1234"])
+        os.chmod(profiles, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
+
+    config = os.path.join(root, "odbc0.reg")
+    if os.path.exists(config):
+        return
+    key = os.path.join(root, "firma", "demo.key")
+    cer = os.path.join(root, "firma", "demo.cer")
+    slots = [
+        "127.0.0.1",        # 0 active server
+        "demo1234",         # 1 user; the patente is its last 4 characters
+        encode_secret("demo"),  # 2 password
+        env,                # 3 send directory
+        rec,                # 4 receive directory
+        "001",              # 5 lower folio
+        "999",              # 6 upper folio
+        "2121",             # 7 port
+        "127.0.0.1",        # 8 primary server
+        "127.0.0.1",        # 9 secondary server
+        "m,b,c,s,t,e,f,e",  # 10 send letters
+        "m,r,c,x,t,r,a,a",  # 11 receive letters
+        "1",                # 12 passive
+        key,                # 13 key file
+        cer,                # 14 certificate file
+        encode_secret("demo"),  # 15 key pass phrase
+        "0",                # 16 sign
+        "24",               # 17 record-500 length
+        "1",                # 18 automatic send
+        "0",                # 19 additional routes
+        "",                 # 20 send routes
+        "",                 # 21 receive routes
+        "0",                # 22 purge
+    ]
+    write_lines(config, slots + ["demo", "127.0.0.1", "Versión 6.2.7"])
+
+
+if __name__ == "__main__":
+    main()
