@@ -1,0 +1,112 @@
+#include "transport/FtpSession.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "platform/Text.h"
+
+namespace torva {
+namespace {
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+void setEvento(FtpSession& session, std::string text) {
+    session.captions.set(Caption::Evento, std::move(text));
+}
+
+int nameLength(FtpSession& session, const std::string& letter) {
+    return session.numLetras ? session.numLetras(letter) : 12;
+}
+
+}  // namespace
+
+std::int16_t InitializeFTPControl(FtpSession& session) {
+    FtpSettings& s = session.client.settings();
+    s.ServerHost = trimmed(session.config.get(slot::kHost));
+    s.ServerPort = trimmed(session.config.get(slot::kPort));
+    s.UserName = trimmed(session.config.get(slot::kUser));
+    s.UserPassword = trimmed(session.config.get(slot::kPassword));
+    s.PassiveMode = session.config.flag(slot::kPassive) ? 1 : 0;
+    return 0;
+}
+
+std::int32_t ConnectToHost(FtpSession& session) {
+    if (session.client.IsConnected()) {
+        return 0;
+    }
+    InitializeFTPControl(session);
+    const std::int32_t code = session.client.Connect();
+    if (code != 0) {
+        setEvento(session, "ERROR al conectar- " + std::to_string(code));
+        Error(session.dialogs, code);
+    } else {
+        setEvento(session, "Conexión Establecida... ");
+    }
+    return code;
+}
+
+FtpCode SendFile(FtpSession& session, const std::string& localPath, const std::string& remotePath) {
+    const std::int32_t c = ConnectToHost(session);
+    if (c != 0) {
+        return static_cast<FtpCode>(c);
+    }
+    const FtpCode code = session.client.UploadFile(localPath, remotePath);
+    if (code == 0) {
+        setEvento(session, "Archivo Enviado.. ");
+    }
+    return code;
+}
+
+FtpCode ReceiveFile(FtpSession& session, const std::string& localPath,
+                    const std::string& remotePath) {
+    const std::int32_t c = ConnectToHost(session);
+    if (c != 0) {
+        setEvento(session, "ERROR en conexión " + std::to_string(c));
+        return static_cast<FtpCode>(c);
+    }
+    const FtpCode code = session.client.DownloadFile(localPath, remotePath);
+    if (code == 0) {
+        setEvento(session, "Recibido.. " + localPath);
+    } else {
+        const int n = nameLength(session, remotePath.substr(0, 1));
+        setEvento(session, "Pendiente - " +
+                               rightChars(remotePath, static_cast<std::size_t>(std::max(n, 0))));
+    }
+    return code;
+}
+
+FtpCode ReceiveMultipleFiles(FtpSession& session, const std::string& localDirectory,
+                             const std::string& remoteDirectory, const std::string& mask) {
+    const std::int32_t c = ConnectToHost(session);
+    if (c != 0) {
+        setEvento(session, "Error al conectar- " + std::to_string(c));
+        return static_cast<FtpCode>(c);
+    }
+    const FtpCode code = session.client.DownloadFiles(localDirectory, remoteDirectory, mask);
+    if (code != 0) {
+        setEvento(session, "Esta pendiente el archivo - " + std::to_string(code));
+        Error(session.dialogs, code);
+    } else {
+        setEvento(session, "Recibiendo Archivos");
+    }
+    return code;
+}
+
+FtpCode DisconnectFromHost(FtpClient& client) {
+    if (client.IsConnected()) {
+        return client.Disconnect();
+    }
+    return 0;
+}
+
+void Error(OperatorDialogs& dialogs, std::int32_t code) {
+    dialogs.showComponentError(static_cast<int>(code));
+}
+
+}  // namespace torva

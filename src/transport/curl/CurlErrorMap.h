@@ -1,0 +1,23 @@
+#pragma once
+
+#include "transport/FtpCodes.h"
+
+namespace torva {
+
+// What the client was doing when libcurl failed; the same failure means a
+// different thing to the operator while logging in or while moving a file.
+enum class FtpStep { Connect, Upload, Download, List };
+
+// The component code for a libcurl result and the server's last FTP reply
+// (0 when there was none). CURLE_OK gives ftp::kOk.
+FtpCode mapCurlResult(int curlCode, long ftpReply, FtpStep step);
+
+// True when the failure concerns one file only and the control connection is
+// still good; false when the session has to be opened again.
+bool keepsSession(int curlCode, long ftpReply);
+
+// True when the failure may come from a control connection that the server
+// dropped while idle, so one more try on a fresh connection is worth it.
+bool mayBeStaleConnection(int curlCode, long ftpReply);
+
+}  // namespace torva

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "FtpFixture.h"
+
+namespace torva {
+namespace {
+
+using test::FtpFixture;
+using test::readBytes;
+using test::writeBytes;
+
+std::size_t entriesIn(const std::string& dir) {
+    std::error_code ec;
+    return listDirectory(dir, ec).size();
+}
+
+TEST(CurlFtpClient, ConnectSucceedsOnlyWithTheRightPassword) {
+    FtpFixture f;
+    f.useSettings(true, "equivocada");
+    EXPECT_EQ(f.client.Connect(), ftp::kLoginRefused);
+    EXPECT_FALSE(f.client.IsConnected());
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("x"), "ENV/x"), ftp::kNotLoggedIn);
+
+    f.useSettings(true, "secreto");
+    EXPECT_EQ(f.client.Connect(), ftp::kOk);
+    EXPECT_TRUE(f.client.IsConnected());
+    EXPECT_EQ(f.client.Disconnect(), ftp::kOk);
+    EXPECT_FALSE(f.client.IsConnected());
+    EXPECT_EQ(f.client.Disconnect(), ftp::kOk);
+}
+
+TEST(CurlFtpClient, ConnectReportsHostPortAndRefusedConnection) {
+    FtpFixture f;
+    f.client.settings().ServerHost = "Host(0)";
+    EXPECT_EQ(f.client.Connect(), ftp::kHostNotFound);
+    f.useSettings(true, "secreto");
+    f.client.settings().ServerPort = "puerto";
+    EXPECT_EQ(f.client.Connect(), ftp::kInvalidParameter);
+    f.useSettings(true, "secreto");
+    f.server->stop();
+    EXPECT_EQ(f.client.Connect(), ftp::kConnectFailed);
+    EXPECT_FALSE(f.client.IsConnected());
+}
+
+TEST(CurlFtpClient, UploadsAndDownloadsInPassiveAndActiveMode) {
+    for (const bool passive : {true, false}) {
+        SCOPED_TRACE(passive ? "passive" : "active");
+        FtpFixture f;
+        f.useSettings(passive, "secreto");
+        ASSERT_EQ(f.client.Connect(), ftp::kOk);
+
+        std::string bytes = "501|encabezado\r\n801|firma\r\n";
+        bytes += std::string(1, '\0') + "\xff\xfe" + std::string(70000, 'x');
+        writeBytes(f.localFile("m1234001.123"), bytes);
+        EXPECT_EQ(f.client.UploadFile(f.localFile("m1234001.123"), "REC/m1234001.123"), ftp::kOk);
+        EXPECT_EQ(readBytes(f.remoteFile("REC/m1234001.123")), bytes);
+
+        writeBytes(f.remoteFile("ENV/m1234001.err"), "respuesta\r\n");
+        writeBytes(f.remoteFile("ENV/vacio.err"), "");
+        EXPECT_EQ(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"), ftp::kOk);
+        EXPECT_EQ(readBytes(f.localFile("m1234001.err")), "respuesta\r\n");
+        // An empty response still arrives as a file.
+        EXPECT_EQ(f.client.DownloadFile(f.localFile("vacio.err"), "ENV/vacio.err"), ftp::kOk);
+        EXPECT_TRUE(isRegularFile(f.localFile("vacio.err")));
+        EXPECT_EQ(readBytes(f.localFile("vacio.err")), "");
+        EXPECT_TRUE(f.client.IsConnected());
+    }
+}
+
+TEST(CurlFtpClient, MissingFilesFailWithoutEndingTheSession) {
+    FtpFixture f;
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    writeBytes(f.localFile("m1234002.err"), "anterior");
+
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"),
+              ftp::kRemoteFileUnavailable);
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("m1234002.err"), "NOEXISTE/m1234002.err"),
+              ftp::kRemoteFileUnavailable);
+    EXPECT_FALSE(pathExists(f.localFile("m1234001.err")));
+    EXPECT_EQ(readBytes(f.localFile("m1234002.err")), "anterior");
+    EXPECT_EQ(entriesIn(f.local.path()), 1u);  // no temporary file left
+
+    EXPECT_EQ(f.client.UploadFile(f.localFile("no-existe.123"), "REC/no-existe.123"),
+              ftp::kLocalOpenFailed);
+    writeBytes(f.localFile("a.123"), "a");
+    EXPECT_EQ(f.client.UploadFile(f.localFile("a.123"), "NOEXISTE/a.123"),
+              ftp::kRemoteAccessDenied);
+    EXPECT_EQ(f.client.DownloadFile(f.local.path() + "/no/existe/x.err", "ENV/x.err"),
+              ftp::kLocalCreateFailed);
+    EXPECT_TRUE(f.client.IsConnected());
+}
+
+TEST(CurlFtpClient, DownloadFilesFetchesEveryPlainFileOfTheFolder) {
+    FtpFixture f;
+    writeBytes(f.remoteFile("ENV/general/aviso.gen"), "aviso general");
+    writeBytes(f.remoteFile("ENV/general/aviso.txt"), "aviso particular");
+    writeBytes(f.remoteFile("ENV/general/sin_punto"), "");
+    makeDirectory(f.remoteFile("ENV/general/sub"));
+    writeBytes(f.remoteFile("ENV/general/sub/oculto.txt"), "no");
+    makeDirectory(f.remoteFile("ENV/vacio"));
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+
+    EXPECT_EQ(f.client.DownloadFiles(f.local.path(), "ENV/general", "*.*"), ftp::kOk);
+    EXPECT_EQ(readBytes(f.localFile("aviso.gen")), "aviso general");
+    EXPECT_EQ(readBytes(f.localFile("aviso.txt")), "aviso particular");
+    EXPECT_TRUE(isRegularFile(f.localFile("sin_punto")));
+    EXPECT_FALSE(pathExists(f.localFile("sub")));
+    EXPECT_FALSE(pathExists(f.localFile("oculto.txt")));
+    EXPECT_EQ(entriesIn(f.local.path()), 3u);
+
+    test::TempDir other;
+    EXPECT_EQ(f.client.DownloadFiles(other.path(), "ENV/general", "*.gen"), ftp::kOk);
+    EXPECT_EQ(entriesIn(other.path()), 1u);
+    EXPECT_EQ(f.client.DownloadFiles(other.path(), "ENV/vacio", "*.*"), ftp::kOk);
+    EXPECT_EQ(f.client.DownloadFiles(other.path(), "ENV/general", "*.zzz"), ftp::kOk);
+    EXPECT_EQ(entriesIn(other.path()), 1u);
+
+    EXPECT_EQ(f.client.DownloadFiles(other.path(), "ENV/noexiste", "*.*"),
+              ftp::kRemoteAccessDenied);
+    EXPECT_EQ(f.client.DownloadFiles(other.path() + "/falta", "ENV/general", "*.*"),
+              ftp::kLocalDirectoryInvalid);
+    EXPECT_TRUE(f.client.IsConnected());
+}
+
+TEST(CurlFtpClient, AServerThatGoesAwayIsNoticedAndARestartedOneIsUsedAgain) {
+    FtpFixture f;
+    writeBytes(f.remoteFile("ENV/a.err"), "a");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+
+    // Restarted between two calls: the next call logs in again by itself.
+    f.server->restart();
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("a.err"), "ENV/a.err"), ftp::kOk);
+    EXPECT_TRUE(f.client.IsConnected());
+
+    // Stopped: the call fails and the session is over.
+    f.server->stop();
+    EXPECT_NE(f.client.DownloadFile(f.localFile("b.err"), "ENV/a.err"), ftp::kOk);
+    EXPECT_FALSE(f.client.IsConnected());
+    EXPECT_FALSE(pathExists(f.localFile("b.err")));
+
+    f.server->restart();
+    EXPECT_EQ(f.client.Connect(), ftp::kOk);
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("b.err"), "ENV/a.err"), ftp::kOk);
+}
+
+TEST(CurlFtpClient, ASilentServerGivesATimeOutCode) {
+    FtpFixture f("silent");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(f.client.Connect(), ftp::kServerUnavailable);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(10));
+    EXPECT_FALSE(f.client.IsConnected());
+}
+
+TEST(CurlFtpClient, ATransferCutMidwayLeavesNoPartialFile) {
+    FtpFixture f("cut", {"--cut-bytes", "10000"});
+    writeBytes(f.remoteFile("ENV/grande.err"), std::string(1 << 20, 'r'));
+    writeBytes(f.remoteFile("ENV/chico.err"), "completo");
+    writeBytes(f.localFile("grande.err"), "anterior");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("grande.err"), "ENV/grande.err"), ftp::kReadFailed);
+    EXPECT_TRUE(readBytes(f.localFile("grande.err")) == "anterior");
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("nuevo.err"), "ENV/grande.err"), ftp::kReadFailed);
+    EXPECT_FALSE(pathExists(f.localFile("nuevo.err")));
+    EXPECT_EQ(entriesIn(f.local.path()), 1u);
+
+    // A file shorter than the cut arrives whole, in the same session.
+    EXPECT_TRUE(f.client.IsConnected());
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("chico.err"), "ENV/chico.err"), ftp::kOk);
+    EXPECT_EQ(readBytes(f.localFile("chico.err")), "completo");
+}
+
+}  // namespace
+}  // namespace torva

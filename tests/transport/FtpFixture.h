@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "support/FtpServer.h"
+#include "support/TempDir.h"
+#include "transport/curl/CurlFtpClient.h"
+
+namespace torva::test {
+
+// A served directory with the service's folders, a local directory and a
+// client whose waits are short.
+struct FtpFixture {
+    TempDir remote;
+    TempDir local;
+    std::unique_ptr<FtpServer> server;
+    CurlFtpClient client;
+
+    explicit FtpFixture(const std::string& mode = "normal",
+                        std::vector<std::string> extraArgs = {}) {
+        for (const char* dir : {"REC", "ENV", "ENV/general"}) {
+            makeDirectory(remote.path() + "/" + dir);
+        }
+        FtpServer::Options options;
+        options.root = remote.path();
+        options.mode = mode;
+        options.extraArgs = std::move(extraArgs);
+        server = std::make_unique<FtpServer>(options);
+        useSettings(true, "secreto");
+    }
+
+    void useSettings(bool passive, const std::string& password) {
+        FtpSettings& s = client.settings();
+        s.ServerHost = "127.0.0.1";
+        s.ServerPort = server->portText();
+        s.UserName = "usuario1234";
+        s.UserPassword = password;
+        s.PassiveMode = passive ? 1 : 0;
+        s.timeouts = {2, 2, 2, 2};
+    }
+
+    std::string remoteFile(const std::string& relative) const {
+        return remote.path() + "/" + relative;
+    }
+    std::string localFile(const std::string& name) const { return local.file(name); }
+};
+
+}  // namespace torva::test

@@ -1,0 +1,129 @@
+#!/usr/bin/env python3
+"""A local FTP server for tests and demos, on 127.0.0.1 only.
+
+Serves --root to one user (full rights), passive and active. It listens on a
+free port (or --port) and prints "PORT <n>" once it accepts connections. It
+stops when the file given by --stop-file appears, or after --lifetime seconds.
+
+Modes for failure tests:
+  normal   a well-behaved server
+  silent   accepts TCP connections and never says a word
+  cut      sends only the first --cut-bytes bytes of each download, then
+           drops the data connection (the server reports 426)
+"""
+import argparse
+import os
+import socket
+import sys
+import threading
+import time
+
+HOST = "127.0.0.1"
+
+
+def wait_for_stop(args, stop_event):
+    deadline = time.monotonic() + args.lifetime
+    while time.monotonic() < deadline and not stop_event.is_set():
+        if args.stop_file and os.path.exists(args.stop_file):
+            break
+        time.sleep(0.05)
+    stop_event.set()
+
+
+def announce(port):
+    sys.stdout.write("PORT %d\n" % port)
+    sys.stdout.flush()
+    # Nobody reads further: let the caller's pipe go.
+    try:
+        sys.stdout.close()
+    except OSError:
+        pass
+
+
+def run_silent(args):
+    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+    listener.bind((HOST, args.port))
+    listener.listen(16)
+    listener.settimeout(0.1)
+    announce(listener.getsockname()[1])
+    stop = threading.Event()
+    threading.Thread(target=wait_for_stop, args=(args, stop), daemon=True).start()
+    held = []
+    while not stop.is_set():
+        try:
+            conn, _ = listener.accept()
+            held.append(conn)
+        except socket.timeout:
+            pass
+    for conn in held:
+        conn.close()
+    listener.close()
+
+
+def run_ftp(args):
+    from pyftpdlib.authorizers import DummyAuthorizer
+    from pyftpdlib.handlers import DTPHandler, FTPHandler
+    from pyftpdlib.servers import FTPServer
+
+    authorizer = DummyAuthorizer()
+    authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
+
+    class Handler(FTPHandler):
+        pass
+
+    Handler.authorizer = authorizer
+    Handler.banner = "TORVA test server ready."
+    Handler.permit_foreign_addresses = False
+    # Refused logins are answered after this delay.
+    Handler.auth_failed_timeout = args.auth_delay
+
+    if args.mode == "cut":
+        limit = args.cut_bytes
+
+        class CuttingDTP(DTPHandler):
+            def send(self, data):
+                sent = self.get_transmitted_bytes()
+                if not self.receive and sent + len(data) > limit:
+                    part = max(0, limit - sent)
+                    n = DTPHandler.send(self, data[:part]) if part else 0
+                    # Data still waits in the producer: the server answers 426.
+                    self.handle_close()
+                    return n
+                return DTPHandler.send(self, data)
+
+        Handler.dtp_handler = CuttingDTP
+        Handler.use_sendfile = False
+
+    server = FTPServer((HOST, args.port), Handler)
+    announce(server.socket.getsockname()[1])
+    stop = threading.Event()
+    threading.Thread(target=wait_for_stop, args=(args, stop), daemon=True).start()
+    while not stop.is_set():
+        server.serve_forever(timeout=0.1, blocking=False)
+        time.sleep(0.01)
+    server.close_all()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--root", default=".")
+    parser.add_argument("--user", default="user")
+    parser.add_argument("--password", default="password")
+    parser.add_argument("--port", type=int, default=0)
+    parser.add_argument("--mode", choices=["normal", "silent", "cut"], default="normal")
+    parser.add_argument("--cut-bytes", type=int, default=4096)
+    parser.add_argument("--auth-delay", type=float, default=0.5)
+    parser.add_argument("--stop-file", default="")
+    parser.add_argument("--lifetime", type=float, default=900.0)
+    args = parser.parse_args()
+    import logging
+    logging.basicConfig(level=logging.WARNING)
+    if args.mode == "silent":
+        run_silent(args)
+    else:
+        run_ftp(args)
+
+
+if __name__ == "__main__":
+    main()
