@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "FtpFixture.h"
+#include "support/ScriptedDialogs.h"
+#include "transport/FtpSession.h"
+
+namespace torva {
+namespace {
+
+using test::FtpFixture;
+using test::readBytes;
+using test::ScriptedDialogs;
+using test::writeBytes;
+
+// The main window's parts that the session touches, set for the fixture's server.
+struct Session {
+    FtpFixture& ftp;
+    ConfigRecord config;
+    Captions captions;
+    ScriptedDialogs dialogs;
+    std::vector<std::string> letters;
+    FtpSession session{ftp.client, config, captions, dialogs, [this](const std::string& letter) {
+                           letters.push_back(letter);
+                           return 12;
+                       }};
+
+    explicit Session(FtpFixture& f) : ftp(f) {
+        config.set(slot::kHost, " 127.0.0.1 ");
+        config.set(slot::kPort, f.server->portText() + " ");
+        config.set(slot::kUser, "usuario1234");
+        config.set(slot::kPassword, "secreto");
+        config.setFlag(slot::kPassive, true);
+    }
+    std::string evento() const { return captions.get(Caption::Evento); }
+};
+
+TEST(FtpSession, InitializeFTPControlTakesTrimmedSlotsAndThePassiveBox) {
+    FtpFixture f;
+    Session s(f);
+    s.config.set(slot::kUser, "  usuario 1234 ");
+    s.config.set(slot::kPassword, " clave ");
+    s.config.setFlag(slot::kPassive, false);
+    EXPECT_EQ(InitializeFTPControl(s.session), 0);
+    const FtpSettings& settings = f.client.settings();
+    EXPECT_EQ(settings.ServerHost, "127.0.0.1");
+    EXPECT_EQ(settings.ServerPort, f.server->portText());
+    EXPECT_EQ(settings.UserName, "usuario 1234");
+    EXPECT_EQ(settings.UserPassword, "clave");
+    EXPECT_EQ(settings.PassiveMode, 0);
+    s.config.setFlag(slot::kPassive, true);
+    InitializeFTPControl(s.session);
+    EXPECT_EQ(settings.PassiveMode, 1);
+}
+
+TEST(FtpSession, TransfersOpenTheSessionAndReportInTheStatusLine) {
+    FtpFixture f;
+    Session s(f);
+    writeBytes(f.local.file("m1234001.123"), "archivo");
+    writeBytes(f.remoteFile("ENV/m1234001.err"), "respuesta");
+    writeBytes(f.remoteFile("ENV/general/aviso.gen"), "aviso");
+
+    EXPECT_EQ(SendFile(s.session, f.local.file("m1234001.123"), "REC/m1234001.123"), 0);
+    EXPECT_EQ(s.evento(), "Archivo Enviado.. ");
+    EXPECT_EQ(readBytes(f.remoteFile("REC/m1234001.123")), "archivo");
+    EXPECT_TRUE(f.client.IsConnected());
+
+    // An open session is used as it is: no message, no new login.
+    s.captions.set(Caption::Evento, "sin cambio");
+    EXPECT_EQ(ConnectToHost(s.session), 0);
+    EXPECT_EQ(s.evento(), "sin cambio");
+
+    const std::string local = f.local.file("m1234001.err");
+    EXPECT_EQ(ReceiveFile(s.session, local, "ENV/m1234001.err"), 0);
+    EXPECT_EQ(s.evento(), "Recibido.. " + local);
+    EXPECT_EQ(readBytes(local), "respuesta");
+
+    // Not yet answered: its name in the status line, no error window.
+    EXPECT_EQ(ReceiveFile(s.session, f.local.file("m1234002.err"), "ENV/m1234002.err"),
+              ftp::kRemoteFileUnavailable);
+    EXPECT_EQ(s.evento(), "Pendiente - m1234002.err");
+    EXPECT_EQ(s.letters, std::vector<std::string>{"E"});
+
+    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"), 0);
+    EXPECT_EQ(s.evento(), "Recibiendo Archivos");
+    EXPECT_EQ(readBytes(f.local.file("aviso.gen")), "aviso");
+
+    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/noexiste", "*.*"),
+              ftp::kRemoteAccessDenied);
+    EXPECT_EQ(s.evento(), "Esta pendiente el archivo - 25751");
+    EXPECT_EQ(s.dialogs.componentErrors, std::vector<int>{25751});
+
+    EXPECT_EQ(DisconnectFromHost(f.client), 0);
+    EXPECT_FALSE(f.client.IsConnected());
+    EXPECT_EQ(DisconnectFromHost(f.client), 0);
+}
+
+TEST(FtpSession, AFailedConnectionShowsItsCodeInTheStatusLineAndTheErrorWindow) {
+    FtpFixture f;
+    Session s(f);
+    s.config.set(slot::kPassword, "equivocada");
+
+    EXPECT_EQ(ConnectToHost(s.session), 25741);
+    EXPECT_EQ(s.evento(), "ERROR al conectar- 25741");
+
+    writeBytes(f.local.file("a.123"), "a");
+    EXPECT_EQ(SendFile(s.session, f.local.file("a.123"), "REC/a.123"), 25741);
+    EXPECT_EQ(s.evento(), "ERROR al conectar- 25741");
+
+    EXPECT_EQ(ReceiveFile(s.session, f.local.file("a.err"), "ENV/a.err"), 25741);
+    EXPECT_EQ(s.evento(), "ERROR en conexión 25741");
+
+    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"), 25741);
+    EXPECT_EQ(s.evento(), "Error al conectar- 25741");
+
+    EXPECT_EQ(s.dialogs.componentErrors, (std::vector<int>{25741, 25741, 25741, 25741}));
+    EXPECT_FALSE(f.client.IsConnected());
+
+    f.server->stop();
+    s.config.set(slot::kPassword, "secreto");
+    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"), 25711);
+    EXPECT_EQ(s.evento(), "Error al conectar- 25711");
+}
+
+TEST(FtpSession, ChangedSettingsTakeEffectOnlyAfterDisconnecting) {
+    FtpFixture f;
+    Session s(f);
+    ASSERT_EQ(ConnectToHost(s.session), 0);
+    EXPECT_EQ(s.evento(), "Conexión Establecida... ");
+
+    s.config.set(slot::kPassword, "equivocada");
+    s.config.set(slot::kPort, "1");
+    writeBytes(f.local.file("a.123"), "a");
+    EXPECT_EQ(SendFile(s.session, f.local.file("a.123"), "REC/a.123"), 0);
+
+    EXPECT_EQ(DisconnectFromHost(f.client), 0);
+    EXPECT_EQ(ConnectToHost(s.session), ftp::kConnectFailed);
+    s.config.set(slot::kPort, f.server->portText());
+    EXPECT_EQ(ConnectToHost(s.session), ftp::kLoginRefused);
+    s.config.set(slot::kPassword, "secreto");
+    EXPECT_EQ(ConnectToHost(s.session), 0);
+}
+
+TEST(FtpSession, AServerThatStopsMidSessionIsReportedThenConnectedAgain) {
+    FtpFixture f;
+    Session s(f);
+    writeBytes(f.remoteFile("ENV/m1234001.err"), "r");
+    ASSERT_EQ(ConnectToHost(s.session), 0);
+
+    f.server->stop();
+    const std::string local = f.local.file("m1234001.err");
+    EXPECT_NE(ReceiveFile(s.session, local, "ENV/m1234001.err"), 0);
+    EXPECT_EQ(s.evento(), "Pendiente - m1234001.err");
+    EXPECT_EQ(ReceiveFile(s.session, local, "ENV/m1234001.err"), ftp::kConnectFailed);
+    EXPECT_EQ(s.evento(), "ERROR en conexión 25711");
+
+    f.server->restart();
+    EXPECT_EQ(ReceiveFile(s.session, local, "ENV/m1234001.err"), 0);
+    EXPECT_EQ(readBytes(local), "r");
+}
+
+}  // namespace
+}  // namespace torva
