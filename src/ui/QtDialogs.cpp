@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/FrmMessage.h"
+
 namespace torva::ui {
 namespace {
 
@@ -59,6 +61,13 @@ void QtDialogs::setBusy(bool busy) {
     }
 }
 
-void QtDialogs::showComponentError(int) {}
+void QtDialogs::showComponentError(int code) {
+    // An open window keeps the code it shows; it only takes the new one.
+    if (!errorWindow_) {
+        errorWindow_ = new FrmMessage(parent_);
+        errorWindow_->show();
+    }
+    errorWindow_->CodigoError = code;
+}
 
 }  // namespace torva::ui

@@ -7,7 +7,9 @@
 
 namespace torva::ui {
 
-// Message boxes, beeps and the busy pointer on Qt.
+class FrmMessage;
+
+// Message boxes, beeps, the busy pointer and the error window on Qt.
 class QtDialogs final : public OperatorDialogs {
   public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
@@ -21,6 +23,7 @@ class QtDialogs final : public OperatorDialogs {
 
   private:
     QPointer<QWidget> parent_;
+    QPointer<FrmMessage> errorWindow_;  // one error window at a time
 };
 
 }  // namespace torva::ui
