@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/ProgramDirectory.h"
+#include "transport/curl/CurlFtpClient.h"
 #include "ui/Form1.h"
 #include "ui/FrmEntrada.h"
 #include "ui/QtDialogs.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
 
     torva::ui::QtDialogs dialogs;
     torva::SystemClock clock;
+    torva::CurlFtpClient ftp;
     const std::string configDirectory = torva::programDirectory();
 
     std::size_t profileIndex = 0;
@@ -29,6 +31,7 @@ int main(int argc, char* argv[]) {
     auto form = std::make_unique<torva::ui::Form1>(
         dialogs, clock, torva::HostIdentity{torva::localHostName(), torva::localHostAddress()});
     dialogs.setParent(form.get());
+    form->setFtpClient(&ftp);
     form->show();
     form->load(static_cast<std::uint8_t>(profileIndex), configDirectory);
     return app.exec();

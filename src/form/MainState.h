@@ -11,6 +11,7 @@
 #include "state/EditState.h"
 #include "state/Gauges.h"
 #include "state/Lists.h"
+#include "transport/FtpClient.h"
 
 namespace torva {
 
@@ -39,6 +40,8 @@ struct MainPorts {
     OperatorDialogs& dialogs;
     const Clock& clock;
     HostIdentity host;
+    // The FTP session's client; none until the program wires one in.
+    FtpClient* ftp = nullptr;
 };
 
 }  // namespace torva

@@ -2,6 +2,7 @@
 
 #include "cycle/JulianDay.h"
 #include "platform/DateText.h"
+#include "transport/FtpSession.h"
 
 namespace torva {
 namespace {
@@ -55,12 +56,18 @@ void GuardaConfiguracion(MainState& state, OperatorDialogs& dialogs) {
     state.edit.setFolioUnlocked(false);
 }
 
-bool DescargaForm1(MainState& state, OperatorDialogs& dialogs) {
+bool DescargaForm1(MainState& state, OperatorDialogs& dialogs, FtpClient* ftp) {
     if (state.config.modified() &&
         askYesNo(dialogs,
                  "Se realizo una modificación en la configuración del sistema, confirmar si desea "
-                 "guardar los cambios.")) {
-        return GrabaConfiguracion(state.config, state.captions, dialogs, state.configPath());
+                 "guardar los cambios.") &&
+        !GrabaConfiguracion(state.config, state.captions, dialogs, state.configPath())) {
+        return false;
+    }
+    if (ftp && DisconnectFromHost(*ftp) != 0) {
+        showCritical(dialogs,
+                     "Hubo un error al intentar desconectarse del Host. Cerrar el programa e "
+                     "iniciar nuevamente.");
     }
     return true;
 }

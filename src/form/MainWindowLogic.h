@@ -15,9 +15,9 @@ void CargaForm1(MainState& state, MainPorts& ports, std::uint8_t profileIndex,
 // `Menu_GuardaConf`: saves, clears the modified flag and locks the folio slots.
 void GuardaConfiguracion(MainState& state, OperatorDialogs& dialogs);
 
-// The main window is closing: offers to save a modified configuration.
-// False when the operator asked to save and the save failed, so the window
-// stays open and the changes are not lost.
-bool DescargaForm1(MainState& state, OperatorDialogs& dialogs);
+// The main window is closing: offers to save a modified configuration, then
+// closes the FTP session. False when the operator asked to save and the save
+// failed, so the window stays open and the changes are not lost.
+bool DescargaForm1(MainState& state, OperatorDialogs& dialogs, FtpClient* ftp = nullptr);
 
 }  // namespace torva

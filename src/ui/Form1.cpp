@@ -209,7 +209,7 @@ void Form1::showAbout() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (!DescargaForm1(state_, ports_.dialogs)) {
+    if (!DescargaForm1(state_, ports_.dialogs, ports_.ftp)) {
         event->ignore();
         return;
     }

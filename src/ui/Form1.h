@@ -38,6 +38,8 @@ class Form1 : public QMainWindow, public MainObserver {
     void load(std::uint8_t profileIndex, const std::string& configDirectory);
 
     MainState& state() { return state_; }
+    // The FTP client whose session the window closes when it closes.
+    void setFtpClient(FtpClient* ftp) { ports_.ftp = ftp; }
 
     // MainObserver
     void slotChanged(int slot) override;
