@@ -98,11 +98,14 @@ def run_ftp(args):
     server = FTPServer((HOST, args.port), Handler)
     announce(server.socket.getsockname()[1])
     stop = threading.Event()
-    threading.Thread(target=wait_for_stop, args=(args, stop), daemon=True).start()
-    while not stop.is_set():
-        server.serve_forever(timeout=0.1, blocking=False)
-        time.sleep(0.01)
-    server.close_all()
+
+    def stop_when_asked():
+        wait_for_stop(args, stop)
+        # Like a server that goes away: every connection drops at once.
+        os._exit(0)
+
+    threading.Thread(target=stop_when_asked, daemon=True).start()
+    server.serve_forever(timeout=1.0, handle_exit=False)
 
 
 def main():

@@ -87,6 +87,7 @@ TEST(CurlFtpClient, MissingFilesFailWithoutEndingTheSession) {
     writeBytes(f.localFile("a.123"), "a");
     EXPECT_EQ(f.client.UploadFile(f.localFile("a.123"), "NOEXISTE/a.123"),
               ftp::kRemoteAccessDenied);
+    writeBytes(f.remoteFile("ENV/x.err"), "x");
     EXPECT_EQ(f.client.DownloadFile(f.local.path() + "/no/existe/x.err", "ENV/x.err"),
               ftp::kLocalCreateFailed);
     EXPECT_TRUE(f.client.IsConnected());

@@ -107,6 +107,17 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
     // The file arrives beside its target and replaces it only when complete.
     const std::string temp = temporaryPathFor(localPath);
     for (int tries = 0;; ++tries) {
+        // Most responses are not there yet: ask for the size first, which
+        // needs no data connection. A server without SIZE lets it pass.
+        const Attempt probe =
+            perform(url, [](CURL* h) { curl_easy_setopt(h, CURLOPT_NOBODY, 1L); });
+        if (probe.result != CURLE_OK) {
+            if (retryable(probe, tries)) {
+                freshConnection_ = true;
+                continue;
+            }
+            return failure(probe, FtpStep::Download);
+        }
         Sink sink;
         // Created before the transfer: an empty remote file calls no callback.
         sink.out.open(toFsPath(temp), std::ios::binary | std::ios::trunc);
