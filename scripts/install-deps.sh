@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl1-mesa-dev
     libcurl4-openssl-dev libssl-dev openssl
     libgtest-dev libgmock-dev googletest
-    python3 python3-pyftpdlib
+    python3 python3-pyftpdlib curl
     xvfb xauth
 )
 packages+=("$@")

@@ -10,6 +10,8 @@ Modes for failure tests:
   silent   accepts TCP connections and never says a word
   cut      sends only the first --cut-bytes bytes of each download, then
            drops the data connection (the server reports 426)
+  stall    sends only the first --cut-bytes bytes of each download, then
+           keeps the data connection open without sending more
 """
 import argparse
 import os
@@ -78,8 +80,9 @@ def run_ftp(args):
     # Refused logins are answered after this delay.
     Handler.auth_failed_timeout = args.auth_delay
 
-    if args.mode == "cut":
+    if args.mode in ("cut", "stall"):
         limit = args.cut_bytes
+        stall = args.mode == "stall"
 
         class CuttingDTP(DTPHandler):
             def send(self, data):
@@ -87,8 +90,12 @@ def run_ftp(args):
                 if not self.receive and sent + len(data) > limit:
                     part = max(0, limit - sent)
                     n = DTPHandler.send(self, data[:part]) if part else 0
-                    # Data still waits in the producer: the server answers 426.
-                    self.handle_close()
+                    if stall:
+                        # Out of the loop: the socket stays open and silent.
+                        self.del_channel()
+                    else:
+                        # Data still waits in the producer: the server answers 426.
+                        self.handle_close()
                     return n
                 return DTPHandler.send(self, data)
 
@@ -114,7 +121,7 @@ def main():
     parser.add_argument("--user", default="user")
     parser.add_argument("--password", default="password")
     parser.add_argument("--port", type=int, default=0)
-    parser.add_argument("--mode", choices=["normal", "silent", "cut"], default="normal")
+    parser.add_argument("--mode", choices=["normal", "silent", "cut", "stall"], default="normal")
     parser.add_argument("--cut-bytes", type=int, default=4096)
     parser.add_argument("--auth-delay", type=float, default=0.5)
     parser.add_argument("--stop-file", default="")

@@ -84,6 +84,7 @@ TEST(CurlErrorMap, AFileErrorKeepsTheSessionAConnectionErrorEndsIt) {
     EXPECT_TRUE(mayBeStaleConnection(CURLE_OPERATION_TIMEDOUT, 0));
     EXPECT_TRUE(mayBeStaleConnection(CURLE_FTP_COULDNT_RETR_FILE, 421));
     EXPECT_TRUE(mayBeStaleConnection(CURLE_RECV_ERROR, 0));
+    EXPECT_FALSE(mayBeStaleConnection(CURLE_OPERATION_TIMEDOUT, 150));  // stalled transfer
     EXPECT_FALSE(mayBeStaleConnection(CURLE_REMOTE_FILE_NOT_FOUND, 550));
     EXPECT_FALSE(mayBeStaleConnection(CURLE_LOGIN_DENIED, 530));
 }

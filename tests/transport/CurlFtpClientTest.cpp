@@ -174,5 +174,15 @@ TEST(CurlFtpClient, ATransferCutMidwayLeavesNoPartialFile) {
     EXPECT_EQ(readBytes(f.localFile("chico.err")), "completo");
 }
 
+TEST(CurlFtpClient, AStalledTransferEndsWithATimeOutCode) {
+    FtpFixture f("stall", {"--cut-bytes", "10000"});
+    writeBytes(f.remoteFile("ENV/grande.err"), std::string(1 << 20, 'r'));
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("grande.err"), "ENV/grande.err"), ftp::kReadFailed);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(entriesIn(f.local.path()), 0u);
+}
+
 }  // namespace
 }  // namespace torva

@@ -207,6 +207,10 @@ bool mayBeStaleConnection(int curlCode, long ftpReply) {
     if (ftpReply == kReplyServiceClosing) {
         return true;
     }
+    // A server that answered something in this call still holds the session.
+    if (ftpReply != 0) {
+        return false;
+    }
     switch (static_cast<CURLcode>(curlCode)) {
         case CURLE_OPERATION_TIMEDOUT:
         case CURLE_GOT_NOTHING:

@@ -17,7 +17,8 @@ FtpCode mapCurlResult(int curlCode, long ftpReply, FtpStep step);
 bool keepsSession(int curlCode, long ftpReply);
 
 // True when the failure may come from a control connection that the server
-// dropped while idle, so one more try on a fresh connection is worth it.
+// dropped while idle (no reply at all, or 421), so one more try on a fresh
+// connection is worth it.
 bool mayBeStaleConnection(int curlCode, long ftpReply);
 
 }  // namespace torva

@@ -31,8 +31,14 @@ FtpCode guarded(F&& call) {
     }
 }
 
+// Header lines of a size query would otherwise go to standard output.
+std::size_t discard(char*, std::size_t size, std::size_t count, void*) {
+    return size * count;
+}
+
 void applySettings(CURL* h, const FtpSettings& s, bool fresh) {
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, discard);
     curl_easy_setopt(h, CURLOPT_USERNAME, s.UserName.c_str());
     curl_easy_setopt(h, CURLOPT_PASSWORD, s.UserPassword.c_str());
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, s.timeouts.connect);

@@ -105,7 +105,9 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
         return c;
     }
     // The file arrives beside its target and replaces it only when complete.
-    const std::string temp = temporaryPathFor(localPath);
+    const std::filesystem::path target = toFsPath(localPath);
+    const std::string directory = resolvePath(fromFsPath(target.parent_path()));
+    const std::string temp = temporaryPathFor(fromFsPath(toFsPath(directory) / target.filename()));
     for (int tries = 0;; ++tries) {
         // Most responses are not there yet: ask for the size first, which
         // needs no data connection. A server without SIZE lets it pass.
