@@ -79,6 +79,8 @@ def run_ftp(args):
     Handler.permit_foreign_addresses = False
     # Refused logins are answered after this delay.
     Handler.auth_failed_timeout = args.auth_delay
+    # An idle session is closed with 421 after this many seconds.
+    Handler.timeout = args.idle_timeout
 
     if args.mode in ("cut", "stall"):
         limit = args.cut_bytes
@@ -124,6 +126,7 @@ def main():
     parser.add_argument("--mode", choices=["normal", "silent", "cut", "stall"], default="normal")
     parser.add_argument("--cut-bytes", type=int, default=4096)
     parser.add_argument("--auth-delay", type=float, default=0.5)
+    parser.add_argument("--idle-timeout", type=float, default=300.0)
     parser.add_argument("--stop-file", default="")
     parser.add_argument("--lifetime", type=float, default=900.0)
     args = parser.parse_args()

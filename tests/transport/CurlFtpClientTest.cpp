@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 #include "FtpFixture.h"
 
@@ -144,6 +145,25 @@ TEST(CurlFtpClient, AServerThatGoesAwayIsNoticedAndARestartedOneIsUsedAgain) {
     f.server->restart();
     EXPECT_EQ(f.client.Connect(), ftp::kOk);
     EXPECT_EQ(f.client.DownloadFile(f.localFile("b.err"), "ENV/a.err"), ftp::kOk);
+}
+
+TEST(CurlFtpClient, ASessionTheServerClosedWhileIdleIsOpenedAgain) {
+    FtpFixture f("normal", {"--idle-timeout", "1"});
+    writeBytes(f.remoteFile("ENV/a.err"), "a");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1600));
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("a.err"), "ENV/a.err"), ftp::kOk);
+    EXPECT_TRUE(f.client.IsConnected());
+}
+
+TEST(CurlFtpClient, ALocalFolderIsFoundWithoutRegardToCase) {
+    FtpFixture f;
+    writeBytes(f.remoteFile("ENV/a.err"), "a");
+    makeDirectory(f.local.file("Rec"));
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    EXPECT_EQ(f.client.DownloadFile(f.local.file("rec") + "/a.err", "ENV/a.err"), ftp::kOk);
+    EXPECT_EQ(readBytes(f.local.file("Rec") + "/a.err"), "a");
+    EXPECT_EQ(entriesIn(f.local.file("Rec")), 1u);
 }
 
 TEST(CurlFtpClient, ASilentServerGivesATimeOutCode) {
