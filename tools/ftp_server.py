@@ -72,7 +72,10 @@ def run_ftp(args):
     authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
 
     class Handler(FTPHandler):
-        pass
+        def on_login(self, username):
+            if args.login_log:
+                with open(args.login_log, "a") as log:
+                    log.write(username + "\n")
 
     Handler.authorizer = authorizer
     Handler.banner = "TORVA test server ready."
@@ -127,6 +130,7 @@ def main():
     parser.add_argument("--cut-bytes", type=int, default=4096)
     parser.add_argument("--auth-delay", type=float, default=0.5)
     parser.add_argument("--idle-timeout", type=float, default=300.0)
+    parser.add_argument("--login-log", default="", help="file that gets a line per login")
     parser.add_argument("--stop-file", default="")
     parser.add_argument("--lifetime", type=float, default=900.0)
     args = parser.parse_args()

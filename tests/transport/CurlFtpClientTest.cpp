@@ -70,6 +70,24 @@ TEST(CurlFtpClient, UploadsAndDownloadsInPassiveAndActiveMode) {
     }
 }
 
+TEST(CurlFtpClient, OneLoginServesTheWholeSession) {
+    test::TempDir logs;
+    const std::string logins = logs.file("logins.txt");
+    FtpFixture f("normal", {"--login-log", logins});
+    writeBytes(f.remoteFile("ENV/general/aviso.gen"), "aviso");
+    writeBytes(f.localFile("a.123"), "a");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(f.client.UploadFile(f.localFile("a.123"), "REC/a.123"), ftp::kOk);
+        EXPECT_NE(f.client.DownloadFile(f.localFile("b.err"), "ENV/b.err"), ftp::kOk);
+        EXPECT_EQ(f.client.DownloadFiles(f.local.path(), "ENV/general", "*.*"), ftp::kOk);
+    }
+    EXPECT_EQ(readBytes(logins), "usuario1234\n");
+    f.client.Disconnect();
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    EXPECT_EQ(readBytes(logins), "usuario1234\nusuario1234\n");
+}
+
 TEST(CurlFtpClient, MissingFilesFailWithoutEndingTheSession) {
     FtpFixture f;
     ASSERT_EQ(f.client.Connect(), ftp::kOk);
