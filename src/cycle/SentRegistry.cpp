@@ -1,24 +1,17 @@
 #include "cycle/SentRegistry.h"
 
 #include <cstdio>
-#include <ctime>
 
+#include "platform/Clock.h"
 #include "platform/Text.h"
 
 namespace torva {
 
 std::string fileTimeText(FileTime time) {
-    const std::time_t t = std::chrono::system_clock::to_time_t(time);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &t);
-#else
-    localtime_r(&t, &local);
-#endif
+    const LocalDateTime t = toLocalDateTime(time);
     char text[80];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", local.tm_mday,
-                  local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min,
-                  local.tm_sec);
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", t.day, t.month, t.year,
+                  t.hour, t.minute, t.second);
     return text;
 }
 
