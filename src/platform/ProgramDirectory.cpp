@@ -9,7 +9,9 @@
 // winsock2.h before windows.h and iphlpapi.h, which need its types.
 #include <winsock2.h>
 #include <ws2tcpip.h>
+
 #include <windows.h>
+
 #include <iphlpapi.h>
 #else
 #include <arpa/inet.h>
@@ -74,9 +76,9 @@ std::string localHostAddress() {
     ULONG result = ERROR_BUFFER_OVERFLOW;
     for (int attempt = 0; attempt < 3 && result == ERROR_BUFFER_OVERFLOW; ++attempt) {
         buffer.assign(size, 0);  // size grows to what the last call asked for
-        result = GetAdaptersAddresses(
-            AF_INET, kFlags, nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()),
-            &size);
+        result =
+            GetAdaptersAddresses(AF_INET, kFlags, nullptr,
+                                 reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
     }
     if (result != NO_ERROR) {
         return address;
