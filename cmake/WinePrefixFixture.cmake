@@ -10,7 +10,8 @@ function(torva_wine_prefix_fixture)
     set_tests_properties(wine_prefix_create PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
     set_tests_properties(wine_prefix_remove PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
     if(tests)
-        set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED wine
-            ENVIRONMENT "TORVA_WINE_PREFIX_FILE=${path_file}")
+        set_property(TEST ${tests} APPEND PROPERTY FIXTURES_REQUIRED wine)
+        set_property(TEST ${tests} APPEND PROPERTY ENVIRONMENT
+            "TORVA_WINE_PREFIX_FILE=${path_file}")
     endif()
 endfunction()

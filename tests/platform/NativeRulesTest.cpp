@@ -2,6 +2,7 @@
 // platform the test runs on and checked against the system's own view.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "platform/FileSystem.h"
@@ -128,6 +129,20 @@ TEST(NativeRules, ProgramDirectoryIsTheTestProgramsOwn) {
         << directory;
     if (kWindows) {
         EXPECT_EQ(directory.substr(1, 2), ":\\") << directory;
+    }
+}
+
+TEST(NativeRules, LocalHostHasANameAndAnIpv4Address) {
+    EXPECT_FALSE(localHostName().empty());
+    const std::string address = localHostAddress();
+    int parts[4] = {-1, -1, -1, -1};
+    char end = 0;
+    ASSERT_EQ(std::sscanf(address.c_str(), "%d.%d.%d.%d%c", &parts[0], &parts[1], &parts[2],
+                          &parts[3], &end),
+              4)
+        << address;
+    for (int part : parts) {
+        EXPECT_TRUE(part >= 0 && part <= 255) << address;
     }
 }
 
