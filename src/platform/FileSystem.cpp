@@ -112,6 +112,22 @@ std::error_code copyToTemporary(const fs::path& source, const fs::path& temp) {
 }
 #endif
 
+#ifndef _WIN32
+// The name with ASCII and Latin-1 letters ("Ó", "Ñ") in lower case, as
+// Windows compares names; other characters stay as they are.
+std::string foldCase(std::string_view utf8) {
+    std::string out = asciiLower(utf8);
+    for (std::size_t i = 1; i < out.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(out[i - 1]);
+        const auto b = static_cast<unsigned char>(out[i]);
+        if (lead == 0xC3 && b >= 0x80 && b <= 0x9E && b != 0x97) {  // U+00C0..U+00DE but "×"
+            out[i] = static_cast<char>(b + 0x20);
+        }
+    }
+    return out;
+}
+#endif
+
 // Where a new file of this path goes: an existing entry that differs only in
 // case is replaced, as on Windows.
 std::string targetPath(const std::string& path) {
@@ -157,7 +173,7 @@ std::string resolvePath(const std::string& path) {
         bool found = false;
         for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
             const std::string name = fromFsPath(it->path().filename());
-            if (equalsIgnoreCase(name, wanted)) {
+            if (foldCase(name) == foldCase(wanted)) {
                 current /= it->path().filename();
                 found = true;
                 break;

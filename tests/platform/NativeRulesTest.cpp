@@ -100,6 +100,10 @@ TEST(NativeRules, Utf8NamesReachTheSystemAsTheSameCharacters) {
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].name, name);
     EXPECT_TRUE(entries[0].isDirectory);
+
+    // Accented capitals match as Windows matches them.
+    EXPECT_TRUE(isDirectory(dir.file("RECEPCI\xC3\x93N \xC3\xB1")));  // "RECEPCIÓN ñ"
+    EXPECT_FALSE(isDirectory(dir.file("RECEPCION N")));
 }
 
 TEST(NativeRules, ReadOnlyIsTheAttributeOnWindowsAndTheOwnersWriteBitOnPosix) {
