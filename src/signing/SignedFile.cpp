@@ -16,12 +16,13 @@ bool isDigit(char c) {
 template <typename F>
 void forEachRecord(std::string_view bytes, F&& call) {
     std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        if (end > start) {
-            call(bytes.substr(start, end - start));
+    for (std::size_t i = 0; i <= bytes.size(); ++i) {
+        if (i == bytes.size() || bytes[i] == '\r' || bytes[i] == '\n') {
+            if (i > start) {
+                call(bytes.substr(start, i - start));
+            }
+            start = i + 1;
         }
-        start = end + 1;
     }
 }
 

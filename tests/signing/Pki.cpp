@@ -3,7 +3,9 @@
 #include <openssl/pem.h>
 #include <openssl/rsa.h>
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <stdexcept>
@@ -89,8 +91,12 @@ void writePublicKeyPem(X509* cert, const std::string& path) {
 }
 
 int run(const std::string& command) {
+#ifdef _WIN32
+    return std::system((command + " >NUL 2>&1").c_str());
+#else
     const int status = std::system((command + " >/dev/null 2>&1").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
 }
 
 }  // namespace torva::test
