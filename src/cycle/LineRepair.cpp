@@ -1,5 +1,6 @@
 #include "cycle/LineRepair.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "cycle/PrevalidatorKey.h"
