@@ -18,21 +18,19 @@ int main(int argc, char* argv[]) {
     torva::CurlFtpClient ftp;
     const std::string configDirectory = torva::programDirectory();
 
-    std::size_t profileIndex = 0;
-    {
-        torva::ui::FrmEntrada entrada(configDirectory, dialogs);
-        dialogs.setParent(&entrada);
-        if (entrada.exec() != QDialog::Accepted || !entrada.chosenIndex()) {
-            return 0;
-        }
-        profileIndex = *entrada.chosenIndex();
+    auto entrada = std::make_unique<torva::ui::FrmEntrada>(configDirectory, dialogs);
+    dialogs.setParent(entrada.get());
+    if (entrada->exec() != QDialog::Accepted || !entrada->chosenIndex()) {
+        return 0;
     }
 
+    // The start-up window stays until the main window has loaded.
     auto form = std::make_unique<torva::ui::Form1>(
         dialogs, clock, torva::HostIdentity{torva::localHostName(), torva::localHostAddress()});
     dialogs.setParent(form.get());
     form->setFtpClient(&ftp);
     form->show();
-    form->load(static_cast<std::uint8_t>(profileIndex), configDirectory);
+    form->load(static_cast<std::uint8_t>(*entrada->chosenIndex()), configDirectory);
+    entrada.reset();
     return app.exec();
 }

@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/OperatorDialogs.h"
+#include "profiles/ConfigChecks.h"
 #include "profiles/ConfigFile.h"
 #include "profiles/ConfigRecord.h"
 #include "state/Captions.h"
@@ -33,6 +34,7 @@ struct MainState {
     ConfigView configView(OperatorDialogs& dialogs) {
         return {config, captions, edit, gauges, dialogs};
     }
+    CheckView checkView(OperatorDialogs& dialogs) { return {config, lists, edit, dialogs}; }
 };
 
 // What the main window's logic uses from outside.

@@ -2,6 +2,8 @@
 
 #include "cycle/JulianDay.h"
 #include "platform/DateText.h"
+#include "profiles/ConfigChecks.h"
+#include "profiles/Panels.h"
 #include "transport/FtpSession.h"
 
 namespace torva {
@@ -11,7 +13,6 @@ namespace {
 void CargaBitacora(MainState&) {}
 void MuestraRechazados(MainState&) {}
 void MuestraPendientes(MainState&) {}
-void RevisaConfiguracionInicial(MainState&, MainPorts&) {}
 void DepuraArchivos(MainState&, MainPorts&) {}
 void CargaAvisos(MainState&) {}
 void InicializaPruebas(MainState&) {}
@@ -21,6 +22,23 @@ void muestraPatente(MainState& state, const Clock& clock) {
     state.captions.set(Caption::Fecha, formatLongDate(clock.now()));
     state.captions.set(Caption::LblPatente, patente);
     state.captions.set(Caption::Title, std::string(kAppTitle) + "         Patente  >>> " + patente);
+}
+
+// Letter lists always; route lists when the additional routes are on. A route
+// error opens the routes panel.
+void RevisaConfiguracionInicial(MainState& state, MainPorts& ports) {
+    const CheckView view = state.checkView(ports.dialogs);
+    RevisaArchivosTipo(view);
+    if (!state.config.flag(slot::kRoutes)) {
+        return;
+    }
+    if (RevisaRutas(view, state.config.get(slot::kSendRoutes), state.config.get(slot::kSendLetters),
+                    kSendRoutes) != kRevisaOk) {
+        CmdRutas(state.edit);
+    } else if (RevisaRutas(view, state.config.get(slot::kReceiveRoutes),
+                           state.config.get(slot::kReceiveLetters), kReceiveRoutes) != kRevisaOk) {
+        CmdRutas(state.edit);
+    }
 }
 
 }  // namespace

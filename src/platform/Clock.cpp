@@ -4,8 +4,8 @@
 
 namespace torva {
 
-LocalDateTime SystemClock::now() const {
-    const std::time_t t = std::time(nullptr);
+LocalDateTime toLocalDateTime(std::chrono::system_clock::time_point time) {
+    const std::time_t t = std::chrono::system_clock::to_time_t(time);
     std::tm local{};
 #ifdef _WIN32
     localtime_s(&local, &t);
@@ -14,6 +14,10 @@ LocalDateTime SystemClock::now() const {
 #endif
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+LocalDateTime SystemClock::now() const {
+    return toLocalDateTime(std::chrono::system_clock::now());
 }
 
 void SettableClock::advanceSeconds(int seconds) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 // Local date and time, read through an interface so that tests can set it.
 namespace torva {
 
@@ -13,6 +15,9 @@ struct LocalDateTime {
 
     friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
 };
+
+// The local date and time of a point in time.
+LocalDateTime toLocalDateTime(std::chrono::system_clock::time_point time);
 
 class Clock {
   public:

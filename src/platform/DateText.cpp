@@ -11,7 +11,7 @@ std::string formatLongDate(const LocalDateTime& t) {
 }
 
 std::string formatTime(const LocalDateTime& t) {
-    char text[16];
+    char text[48];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
     return text;
 }

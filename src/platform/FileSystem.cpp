@@ -30,6 +30,12 @@ std::error_code lastError() {
     return {errno ? errno : EIO, std::generic_category()};
 }
 
+#ifdef _WIN32
+std::error_code windowsError() {
+    return {static_cast<int>(GetLastError()), std::system_category()};
+}
+#endif
+
 // Writes all bytes and forces them to disk before the file is closed.
 std::error_code writeAndSync(std::FILE* f, std::string_view bytes) {
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
@@ -54,7 +60,7 @@ std::error_code replaceFile(const fs::path& from, const fs::path& to) {
 #ifdef _WIN32
     if (!MoveFileExW(from.c_str(), to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return {static_cast<int>(GetLastError()), std::system_category()};
+        return windowsError();
     }
     return {};
 #else
@@ -63,6 +69,64 @@ std::error_code replaceFile(const fs::path& from, const fs::path& to) {
     return ec;
 #endif
 }
+
+// A read-only file is never replaced, appended to or deleted. Windows refuses
+// that; on POSIX a rename over the file, or the superuser, would not be stopped.
+std::error_code refuseReadOnly(const std::string& path) {
+    if (isRegularFile(path) && isReadOnly(path)) {
+        return std::make_error_code(std::errc::permission_denied);
+    }
+    return {};
+}
+
+#ifdef _WIN32
+// The copy keeps the source's times and attributes; a read-only copy is made
+// writable so that it can still be renamed over the target.
+std::error_code copyToTemporary(const fs::path& source, const fs::path& temp) {
+    if (!CopyFileW(source.c_str(), temp.c_str(), FALSE)) {
+        return windowsError();
+    }
+    const DWORD attributes = GetFileAttributesW(temp.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+        !SetFileAttributesW(temp.c_str(),
+                            attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY))) {
+        return windowsError();
+    }
+    return {};
+}
+#else
+std::error_code copyToTemporary(const fs::path& source, const fs::path& temp) {
+    std::error_code ec;
+    fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec);
+    if (!ec) {
+        // A copied read-only file must stay replaceable until it is in place.
+        fs::permissions(temp, fs::perms::owner_write, fs::perm_options::add, ec);
+    }
+    if (!ec) {
+        const auto time = fs::last_write_time(source, ec);
+        if (!ec) {
+            fs::last_write_time(temp, time, ec);
+        }
+    }
+    return ec;
+}
+#endif
+
+#ifndef _WIN32
+// The name with ASCII and Latin-1 letters ("Ó", "Ñ") in lower case, as
+// Windows compares names; other characters stay as they are.
+std::string foldCase(std::string_view utf8) {
+    std::string out = asciiLower(utf8);
+    for (std::size_t i = 1; i < out.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(out[i - 1]);
+        const auto b = static_cast<unsigned char>(out[i]);
+        if (lead == 0xC3 && b >= 0x80 && b <= 0x9E && b != 0x97) {  // U+00C0..U+00DE but "×"
+            out[i] = static_cast<char>(b + 0x20);
+        }
+    }
+    return out;
+}
+#endif
 
 // Where a new file of this path goes: an existing entry that differs only in
 // case is replaced, as on Windows.
@@ -109,7 +173,7 @@ std::string resolvePath(const std::string& path) {
         bool found = false;
         for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
             const std::string name = fromFsPath(it->path().filename());
-            if (equalsIgnoreCase(name, wanted)) {
+            if (foldCase(name) == foldCase(wanted)) {
                 current /= it->path().filename();
                 found = true;
                 break;
@@ -161,6 +225,9 @@ std::string temporaryPathFor(const std::string& path) {
 
 std::error_code writeFileAtomic(const std::string& path, std::string_view bytes) {
     const std::string target = targetPath(path);
+    if (auto ec = refuseReadOnly(target)) {
+        return ec;
+    }
     const std::string temp = temporaryPathFor(target);
     std::FILE* f = openFile(temp, "wb");
     if (!f) {
@@ -180,7 +247,11 @@ std::error_code writeFileAtomic(const std::string& path, std::string_view bytes)
 }
 
 std::error_code appendFileBytes(const std::string& path, std::string_view bytes) {
-    std::FILE* f = openFile(targetPath(path), "ab");
+    const std::string target = targetPath(path);
+    if (auto ec = refuseReadOnly(target)) {
+        return ec;
+    }
+    std::FILE* f = openFile(target, "ab");
     if (!f) {
         return lastError();
     }
@@ -197,19 +268,11 @@ std::error_code appendFileBytes(const std::string& path, std::string_view bytes)
 std::error_code copyFileKeepTime(const std::string& from, const std::string& to) {
     const fs::path source = toFsPath(resolvePath(from));
     const std::string target = targetPath(to);
+    if (auto ec = refuseReadOnly(target)) {
+        return ec;
+    }
     const fs::path temp = toFsPath(temporaryPathFor(target));
-    std::error_code ec;
-    fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec) {
-        // A copied read-only file must stay replaceable until it is in place.
-        fs::permissions(temp, fs::perms::owner_write, fs::perm_options::add, ec);
-    }
-    if (!ec) {
-        const auto time = fs::last_write_time(source, ec);
-        if (!ec) {
-            fs::last_write_time(temp, time, ec);
-        }
-    }
+    std::error_code ec = copyToTemporary(source, temp);
     if (!ec) {
         ec = replaceFile(temp, toFsPath(target));
     }
@@ -221,7 +284,11 @@ std::error_code copyFileKeepTime(const std::string& from, const std::string& to)
 }
 
 std::error_code moveFileReplace(const std::string& from, const std::string& to) {
-    return replaceFile(toFsPath(resolvePath(from)), toFsPath(targetPath(to)));
+    const std::string target = targetPath(to);
+    if (auto ec = refuseReadOnly(target)) {
+        return ec;
+    }
+    return replaceFile(toFsPath(resolvePath(from)), toFsPath(target));
 }
 
 std::error_code removeFile(const std::string& path) {
@@ -229,6 +296,9 @@ std::error_code removeFile(const std::string& path) {
     const fs::path p = toFsPath(resolvePath(path));
     if (!fs::exists(p, ec)) {
         return {};
+    }
+    if (auto refused = refuseReadOnly(path)) {
+        return refused;
     }
     fs::remove(p, ec);
     return ec;
@@ -260,12 +330,12 @@ std::error_code setReadOnly(const std::string& path, bool readOnly) {
     const fs::path p = toFsPath(resolvePath(path));
     DWORD attributes = GetFileAttributesW(p.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return {static_cast<int>(GetLastError()), std::system_category()};
+        return windowsError();
     }
     attributes = readOnly ? (attributes | FILE_ATTRIBUTE_READONLY)
                           : (attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
     if (!SetFileAttributesW(p.c_str(), attributes)) {
-        return {static_cast<int>(GetLastError()), std::system_category()};
+        return windowsError();
     }
     return {};
 #else
@@ -291,12 +361,26 @@ std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec
 }
 
 std::optional<FileTime> modificationTime(const std::string& path) {
+#ifdef _WIN32
+    // The file API's own time, to 100 ns: the C runtime's stat keeps whole seconds.
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(toFsPath(resolvePath(path)).c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    constexpr long long kTicksFrom1601To1970 = 116444736000000000LL;
+    const long long ticks = (static_cast<long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                            data.ftLastWriteTime.dwLowDateTime;
+    using Ticks = std::chrono::duration<long long, std::ratio<1, 10000000>>;
+    return FileTime(
+        std::chrono::duration_cast<FileTime::duration>(Ticks(ticks - kTicksFrom1601To1970)));
+#else
     std::error_code ec;
     const auto time = fs::last_write_time(toFsPath(resolvePath(path)), ec);
     if (ec) {
         return std::nullopt;
     }
     return std::chrono::time_point_cast<FileTime::duration>(std::chrono::file_clock::to_sys(time));
+#endif
 }
 
 }  // namespace torva

@@ -1,14 +1,18 @@
 #include "platform/ProgramDirectory.h"
 
 #include <filesystem>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
 #ifdef _WIN32
-#include <iphlpapi.h>
-#include <windows.h>
+// winsock2.h before windows.h and iphlpapi.h, which need its types.
 #include <winsock2.h>
 #include <ws2tcpip.h>
+
+#include <windows.h>
+
+#include <iphlpapi.h>
 #else
 #include <arpa/inet.h>
 #include <ifaddrs.h>
@@ -21,9 +25,20 @@ namespace torva {
 
 std::string programDirectory() {
 #ifdef _WIN32
-    std::wstring buffer(32768, L'\0');
-    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    buffer.resize(n);
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) {
+            std::error_code ec;
+            return fromFsPath(std::filesystem::current_path(ec));
+        }
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);  // the name was cut
+    }
     return fromFsPath(std::filesystem::path(buffer).parent_path());
 #else
     std::error_code ec;
@@ -36,30 +51,39 @@ std::string programDirectory() {
 }
 
 std::string localHostName() {
-    char name[256] = {};
 #ifdef _WIN32
-    DWORD size = sizeof name;
-    if (!GetComputerNameA(name, &size)) {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    if (!GetComputerNameW(name, &size)) {
         return "localhost";
     }
+    return fromFsPath(std::filesystem::path(std::wstring(name, size)));
 #else
+    char name[256] = {};
     if (gethostname(name, sizeof name - 1) != 0) {
         return "localhost";
     }
-#endif
     return name;
+#endif
 }
 
 std::string localHostAddress() {
     std::string address = "127.0.0.1";
 #ifdef _WIN32
+    constexpr ULONG kFlags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST;
     ULONG size = 16384;
-    std::string buffer(size, '\0');
-    auto* adapters = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
-    if (GetAdaptersAddresses(AF_INET, GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST, nullptr,
-                             adapters, &size) != NO_ERROR) {
+    std::vector<unsigned char> buffer;
+    ULONG result = ERROR_BUFFER_OVERFLOW;
+    for (int attempt = 0; attempt < 3 && result == ERROR_BUFFER_OVERFLOW; ++attempt) {
+        buffer.assign(size, 0);  // size grows to what the last call asked for
+        result =
+            GetAdaptersAddresses(AF_INET, kFlags, nullptr,
+                                 reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
+    }
+    if (result != NO_ERROR) {
         return address;
     }
+    const auto* adapters = reinterpret_cast<const IP_ADAPTER_ADDRESSES*>(buffer.data());
     for (auto* a = adapters; a; a = a->Next) {
         if (a->OperStatus != IfOperStatusUp || a->IfType == IF_TYPE_SOFTWARE_LOOPBACK) {
             continue;

@@ -11,6 +11,8 @@ void Gauges::setProgress(int value) {
 
 void Gauges::setCycleSeconds(int seconds) {
     cycleSeconds_ = std::clamp(seconds, kMinCycleSeconds, kMaxCycleSeconds);
+    minutesText_ = std::to_string(cycleSeconds_ >= 60 ? cycleSeconds_ / 60 : 0);
+    secondsText_ = std::to_string(cycleSeconds_ >= 60 ? cycleSeconds_ % 60 : cycleSeconds_);
     notify([](MainObserver& o) { o.gaugesChanged(); });
 }
 

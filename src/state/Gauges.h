@@ -1,10 +1,13 @@
 #pragma once
 
+#include <string>
+
 #include "state/Observed.h"
 
 namespace torva {
 
-// The countdown bar `ProgressBar1` and the cycle-length slider `SldControl`.
+// The countdown bar `ProgressBar1`, the cycle-length slider `SldControl` and
+// its minute and second boxes.
 class Gauges : public Observed {
   public:
     static constexpr int kMinCycleSeconds = 10;
@@ -14,12 +17,18 @@ class Gauges : public Observed {
     void setProgress(int value);
 
     int cycleSeconds() const { return cycleSeconds_; }
-    // Clamped to the slider's range.
+    // Clamped to the slider's range; the minute and second boxes follow.
     void setCycleSeconds(int seconds);
+
+    // Texts of `TxtMinSldControl` and `TxtSegSldControl`.
+    const std::string& minutesText() const { return minutesText_; }
+    const std::string& secondsText() const { return secondsText_; }
 
   private:
     int progress_ = 0;
     int cycleSeconds_ = kMinCycleSeconds;
+    std::string minutesText_ = "0";
+    std::string secondsText_ = "10";
 };
 
 }  // namespace torva

@@ -17,7 +17,10 @@
 #include <QVBoxLayout>
 
 #include "form/MainWindowLogic.h"
+#include "profiles/CycleLength.h"
+#include "profiles/Panels.h"
 #include "profiles/ServerChoice.h"
+#include "profiles/SignFlag.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FrmAbout.h"
 
@@ -89,9 +92,15 @@ Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QW
                 [this, i](const QString& text) { state_.config.set(i, text.toStdString()); });
     }
     for (auto [slotIndex, box] : flagBoxes_) {
-        connect(box, &QCheckBox::clicked, this,
-                [this, i = slotIndex](bool checked) { state_.config.setFlag(i, checked); });
+        connect(box, &QCheckBox::clicked, this, [this, i = slotIndex](bool checked) {
+            if (i == slot::kSign) {
+                ChkFirmar_Click(state_.config, ports_.dialogs, checked);
+            } else {
+                state_.config.setFlag(i, checked);
+            }
+        });
     }
+    bindSettingsControls();
     connect(opnPrimario_, &QRadioButton::clicked, this,
             [this] { SeleccionaServidor(state_.config, state_.edit, ServerOption::Primario); });
     connect(opnSecundario_, &QRadioButton::clicked, this,
@@ -201,6 +210,42 @@ void Form1::gaugesChanged() {
     if (sldControl_->value() != state_.gauges.cycleSeconds()) {
         const QSignalBlocker block(sldControl_);
         sldControl_->setValue(state_.gauges.cycleSeconds());
+    }
+    txtMin_->setText(qs(state_.gauges.minutesText()));
+    txtSeg_->setText(qs(state_.gauges.secondsText()));
+}
+
+void Form1::bindSettingsControls() {
+    auto onClick = [this](const char* name, auto handler) {
+        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this,
+                handler);
+    };
+    onClick("CmdServidor", [this] { CmdServidor(state_.edit); });
+    onClick("CmdDatosFirma", [this] { CmdDatosFirma(state_.edit); });
+    onClick("CmdRutas", [this] { CmdRutas(state_.edit); });
+    for (const char* name : {"CmdFmeservidor", "CmdOcultarfmeFEA", "CmdOcultarFmeRutas"}) {
+        onClick(name, [this] {
+            OcultaPanel(state_.edit);
+            fields_[slot::kUser]->setFocus();
+        });
+    }
+    for (auto* picture : findChildren<ClickableLabel*>()) {
+        if (picture->objectName().startsWith(QStringLiteral("Image3"))) {
+            connect(picture, &ClickableLabel::doubleClicked, this,
+                    [this] { AlternaCamposOcultos(state_.edit); });
+        }
+    }
+    // Programmatic changes are made with the slider's signals blocked, so this
+    // is the operator scrolling.
+    connect(sldControl_, &QSlider::valueChanged, this, [this](int value) {
+        state_.gauges.setCycleSeconds(value);
+        state_.gauges.setProgress(1);
+    });
+    for (QLineEdit* box : {txtMin_, txtSeg_}) {
+        connect(box, &QLineEdit::editingFinished, this, [this] {
+            AplicaLapso(state_.gauges, txtMin_->text().toStdString(),
+                        txtSeg_->text().toStdString());
+        });
     }
 }
 

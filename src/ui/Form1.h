@@ -66,6 +66,7 @@ class Form1 : public QMainWindow, public MainObserver {
     QLabel* captionLabel(const char* name, Caption caption, QWidget* parent);
     QListWidget* list(const char* name, ListId id, QWidget* parent);
     void showAll();
+    void bindSettingsControls();
 
     void showAbout();
 

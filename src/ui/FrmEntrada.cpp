@@ -69,7 +69,7 @@ void FrmEntrada::build() {
     cmdAceptar_ = button("CmdAceptar", QStringLiteral("&Aceptar"), creationArea_);
     area->addWidget(cmdAceptar_, 1, 2);
     root->addWidget(creationArea_);
-    root->addStretch();
+    root->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cboPatentes_, &QComboBox::activated, this, [this](int index) {
         if (!refreshing_ && index >= 0) {

@@ -97,5 +97,24 @@ TEST(MainWindowLogic, AFailedSaveAtExitKeepsTheWindowOpen) {
     EXPECT_EQ(f.dialogs.shown.back().icon, DialogIcon::Critical);
 }
 
+TEST(MainWindowLogic, LoadChecksLettersAndRoutesAndOpensTheRoutesPanel) {
+    Form f;
+    std::vector<std::string> lines(23, "x");
+    lines[1] = "usuario1234";
+    lines[10] = "m,b";
+    lines[11] = "m";
+    lines[19] = "1";
+    lines[20] = "";
+    ASSERT_FALSE(writeAnsiLines(configFilePath(f.dir.path(), 0), lines));
+    CargaForm1(f.state, f.ports, 0, f.dir.path());
+
+    const auto texts = f.dialogs.texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_NE(texts[0].find("tipos de Archivos"), std::string::npos);
+    EXPECT_NE(texts[1].find("no coinciden el numero de Rutas de Envio Local"), std::string::npos);
+    EXPECT_EQ(f.state.edit.panel(), Panel::Rutas);
+    EXPECT_EQ(f.state.lists.get(ListId::ArchivosE), (std::vector<std::string>{"m", "b"}));
+}
+
 }  // namespace
 }  // namespace torva

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 #include "platform/Clock.h"
 #include "platform/DateText.h"
 #include "platform/Text.h"
@@ -21,6 +23,20 @@ TEST(Clock, SettableClockCrossesMidnightAndNewYear) {
     EXPECT_EQ(clock.now(), (LocalDateTime{2025, 1, 1, 0, 0, 1}));
     clock.advanceSeconds(-2);
     EXPECT_EQ(clock.now(), (LocalDateTime{2024, 12, 31, 23, 59, 59}));
+}
+
+TEST(Clock, SystemClockGivesTheLocalTimeOfTheCRuntime) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::time_t t = std::time(nullptr);
+        const std::tm local = *std::localtime(&t);
+        const LocalDateTime now = SystemClock().now();
+        if (std::time(nullptr) != t) {
+            continue;  // a second went by: try again
+        }
+        EXPECT_EQ(now, (LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                      local.tm_hour, local.tm_min, local.tm_sec}));
+        return;
+    }
 }
 
 TEST(DateText, FormatsTheDateLabelAndTimes) {

@@ -62,6 +62,49 @@ TEST(FileSystem, CopyReplacesAndKeepsTheModificationTime) {
     EXPECT_EQ(readBytes(dir.file("b")), "source");
 }
 
+TEST(FileSystem, CopyKeepsTheExactTimeOfAFreshFileAndReplacesNothingOnFailure) {
+    TempDir dir;
+    writeBytes(dir.file("a"), "fresh");  // a time with a fraction of a second
+    ASSERT_FALSE(copyFileKeepTime(dir.file("a"), dir.file("b")));
+    ASSERT_TRUE(modificationTime(dir.file("a")));
+    EXPECT_EQ(modificationTime(dir.file("a")), modificationTime(dir.file("b")));
+    EXPECT_FALSE(modificationTime(dir.file("missing")));
+
+    // A read-only source gives a copy that can itself be replaced later.
+    ASSERT_FALSE(setReadOnly(dir.file("a"), true));
+    ASSERT_FALSE(copyFileKeepTime(dir.file("a"), dir.file("c")));
+    EXPECT_FALSE(isReadOnly(dir.file("c")));
+    EXPECT_FALSE(writeFileAtomic(dir.file("c"), "changed"));
+}
+
+// Windows refuses to change a read-only file; the program does the same on
+// every platform, so that the rule shows wherever the tests run.
+TEST(FileSystem, ReadOnlyFileIsNeitherReplacedNorAppendedToNorDeleted) {
+    using Operation = std::error_code (*)(const std::string& dir);
+    struct Case {
+        const char* what;
+        Operation operation;
+    };
+    const Case cases[] = {
+        {"write", [](const std::string& d) { return writeFileAtomic(d + "/RO.dat", "new"); }},
+        {"append", [](const std::string& d) { return appendFileBytes(d + "/ro.dat", "new"); }},
+        {"copy", [](const std::string& d) { return copyFileKeepTime(d + "/src", d + "/ro.dat"); }},
+        {"move", [](const std::string& d) { return moveFileReplace(d + "/src", d + "/ro.dat"); }},
+        {"remove", [](const std::string& d) { return removeFile(d + "/ro.DAT"); }},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        writeBytes(dir.file("ro.dat"), "old");
+        writeBytes(dir.file("src"), "new");
+        ASSERT_FALSE(setReadOnly(dir.file("ro.dat"), true));
+        EXPECT_TRUE(c.operation(dir.path())) << c.what;
+        EXPECT_EQ(readBytes(dir.file("ro.dat")), "old") << c.what;
+        EXPECT_TRUE(isReadOnly(dir.file("ro.dat"))) << c.what;
+        std::error_code ec;
+        EXPECT_EQ(listDirectory(dir.path(), ec).size(), 2u) << c.what;  // no temporary left
+    }
+}
+
 TEST(FileSystem, ReadOnlyAttributeIsSetAndCleared) {
     TempDir dir;
     writeBytes(dir.file("usuarios.dat"), "A\r\n");

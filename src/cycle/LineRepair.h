@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/OperatorDialogs.h"
+#include "profiles/ConfigRecord.h"
+
+// The line repair a pedimento file ("m" names) gets before it is signed.
+namespace torva {
+
+namespace ajuste {
+inline constexpr int kOk = 0;
+inline constexpr int kSinRespaldo = 1;   // the copy P + "b" could not be made
+inline constexpr int kSinLectura = 2;    // the copy could not be read
+inline constexpr int kSinEscritura = 3;  // the repaired file could not be written
+}  // namespace ajuste
+
+// The repaired bytes: lines (ended by CR or CR LF) split at inner LFs, pieces
+// shorter than the rules allow dropped, the 801 record cut after its fourth
+// field with the prevalidator key as its fifth, every line ended by CR LF.
+// When the first line is not H or H + 8 characters long, a piece without a
+// break continues on the next line. Bytes are copied, never re-encoded.
+std::string ajustaContenido(std::string_view bytes, double headerLength);
+
+// `AjustaRegistros`: rewrites the file at path in place, through the backup
+// copy path + "b", with H from slot 17 ("24" first when the slot is not a
+// number). On any failure the file keeps its original content, the backup is
+// removed and the operator is told. Returns a code of ajuste::.
+int AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialogs& dialogs);
+
+}  // namespace torva

@@ -1,0 +1,139 @@
+#include "profiles/ConfigChecks.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "profiles/Panels.h"
+
+namespace torva {
+namespace {
+
+const std::string kRoutesError =
+    "ERROR: Es imposible continuar, en la configuración de Rutas Adicionales, ";
+
+int countCommas(const std::string& text) {
+    int commas = 0;
+    for (char c : text) {
+        commas += c == ',';
+    }
+    return commas;
+}
+
+// Cuts the routes text at its commas; a comma that is the last character
+// belongs to the last route.
+std::vector<std::string> cutRoutes(const std::string& text) {
+    std::vector<std::string> routes;
+    std::string current;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool last = i + 1 == text.size();
+        if (text[i] == ',' && !last) {
+            routes.push_back(current);
+            current.clear();
+            continue;
+        }
+        current += text[i];
+        if (last) {
+            routes.push_back(current);
+        }
+    }
+    return routes;
+}
+
+}  // namespace
+
+SplitLetters splitLetters(const std::string& text) {
+    SplitLetters split;
+    for (char c : text) {
+        if (c == ',') {
+            ++split.commas;
+        } else {
+            split.letters.emplace_back(1, c);
+        }
+    }
+    return split;
+}
+
+int ValidaDir(const std::string& path) {
+    return isValidLocalDirectory(path) ? 1 : 0;
+}
+
+int RevisaArchivosTipo(CheckView view) {
+    const SplitLetters send = splitLetters(view.config.get(slot::kSendLetters));
+    const SplitLetters receive = splitLetters(view.config.get(slot::kReceiveLetters));
+    view.lists.set(ListId::ArchivosE, send.letters);
+    view.lists.set(ListId::ArchivosR, receive.letters);
+    if (send.letters.size() == receive.letters.size() && send.commas == receive.commas) {
+        return kRevisaArchivosTipoOk;
+    }
+    showCritical(view.dialogs,
+                 "ERROR: Es imposible continuar, en la configuración de tipos de Archivos, no "
+                 "coinciden el numero de los tipos de archivos de Envio y Recibo");
+    return kRevisaArchivosTipoError;
+}
+
+int RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& CadArchivos,
+                const RouteLists& target) {
+    view.lists.clear(target.routes);
+    const SplitLetters letters = splitLetters(CadArchivos);
+    view.lists.set(target.letters, letters.letters);
+    if (countCommas(CadRuta) != letters.commas) {
+        showCritical(view.dialogs, kRoutesError + "no coinciden el numero de " + target.name +
+                                       " con los tipos de archivos");
+        CmdRutas(view.edit);
+        return kRevisaError;
+    }
+
+    bool empty = false;
+    bool invalid = false;
+    std::vector<std::string> found;
+    for (const std::string& route : cutRoutes(CadRuta)) {
+        if (route.empty()) {
+            empty = true;
+        } else if (ValidaDir(route) != 1 || !pathExists(route)) {
+            invalid = true;
+        } else {
+            found.push_back(route);
+        }
+    }
+    view.lists.set(target.routes, found);
+    if (!empty && !invalid) {
+        return kRevisaOk;
+    }
+    if (empty) {
+        showCritical(view.dialogs,
+                     kRoutesError + "al menos una de las " + target.name + " esta vacia");
+    }
+    if (invalid) {
+        showCritical(view.dialogs,
+                     kRoutesError + "al menos una de las " + target.name + " no es valida");
+    }
+    view.lists.clear(target.routes);
+    view.lists.clear(target.letters);
+    CmdRutas(view.edit);
+    return kRevisaError;
+}
+
+int RevisaDir(CheckView view) {
+    for (int i : {slot::kSendDir, slot::kReceiveDir}) {
+        const std::string& dir = view.config.get(i);
+        if (endsWithSeparator(dir)) {
+            view.config.set(i, dir.substr(0, dir.size() - 1));
+        }
+    }
+    const std::string& send = view.config.get(slot::kSendDir);
+    const std::string& receive = view.config.get(slot::kReceiveDir);
+    if (ValidaDir(send) != 1 || ValidaDir(receive) != 1 || !pathExists(send) ||
+        !pathExists(receive)) {
+        showCritical(
+            view.dialogs,
+            "ERROR: es imposible continuar, en la Configuración del Sistema, uno o ambos "
+            "directorios locales no existen, esta mal escrita la ruta o han sido borrados, para "
+            "poder continuar deberá proporcionar rutas con directorios validos. Nota: modificar "
+            "los directorios locales puede hacer que se ejecute la depuración del sistema, si "
+            "tiene archivos pendientes serán borrados y sus archivos de respuesta del día serán "
+            "movidos al directorio de respaldo.");
+        return kRevisaError;
+    }
+    return kRevisaOk;
+}
+
+}  // namespace torva

@@ -1,0 +1,83 @@
+#include "signing/openssl/Signature.h"
+
+#include <openssl/bn.h>
+#include <openssl/crypto.h>
+
+#include <vector>
+
+namespace torva::ossl {
+
+std::string toBase64(std::string_view bytes) {
+    std::string out(4 * ((bytes.size() + 2) / 3) + 1, '\0');
+    const int n = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()),
+                                  reinterpret_cast<const unsigned char*>(bytes.data()),
+                                  static_cast<int>(bytes.size()));
+    out.resize(static_cast<std::size_t>(n));
+    return out;
+}
+
+std::optional<std::string> fromBase64(std::string_view text) {
+    if (text.empty() || text.size() % 4 != 0) {
+        return std::nullopt;
+    }
+    std::string out(text.size() / 4 * 3, '\0');
+    const int n = EVP_DecodeBlock(reinterpret_cast<unsigned char*>(out.data()),
+                                  reinterpret_cast<const unsigned char*>(text.data()),
+                                  static_cast<int>(text.size()));
+    if (n < 0) {
+        return std::nullopt;
+    }
+    // EVP_DecodeBlock counts the padding as data.
+    std::size_t size = static_cast<std::size_t>(n);
+    for (std::size_t i = text.size(); i > 0 && text[i - 1] == '=' && size > 0; --i) {
+        --size;
+    }
+    out.resize(size);
+    return out;
+}
+
+std::optional<std::string> signSha256(EVP_PKEY* key, std::string_view bytes) {
+    MdCtx ctx(EVP_MD_CTX_new());
+    if (!ctx || EVP_DigestSignInit(ctx.get(), nullptr, EVP_sha256(), nullptr, key) != 1 ||
+        EVP_DigestSignUpdate(ctx.get(), bytes.data(), bytes.size()) != 1) {
+        return std::nullopt;
+    }
+    std::size_t length = 0;
+    if (EVP_DigestSignFinal(ctx.get(), nullptr, &length) != 1) {
+        return std::nullopt;
+    }
+    std::string signature(length, '\0');
+    if (EVP_DigestSignFinal(ctx.get(), reinterpret_cast<unsigned char*>(signature.data()),
+                            &length) != 1) {
+        return std::nullopt;
+    }
+    signature.resize(length);
+    return toBase64(signature);
+}
+
+bool verifySha256(EVP_PKEY* publicKey, std::string_view bytes, std::string_view base64) {
+    const auto signature = fromBase64(base64);
+    MdCtx ctx(EVP_MD_CTX_new());
+    if (!signature || !ctx ||
+        EVP_DigestVerifyInit(ctx.get(), nullptr, EVP_sha256(), nullptr, publicKey) != 1 ||
+        EVP_DigestVerifyUpdate(ctx.get(), bytes.data(), bytes.size()) != 1) {
+        return false;
+    }
+    return EVP_DigestVerifyFinal(ctx.get(),
+                                 reinterpret_cast<const unsigned char*>(signature->data()),
+                                 signature->size()) == 1;
+}
+
+std::string serialHex(X509* cert) {
+    BIGNUM* bn = ASN1_INTEGER_to_BN(X509_get0_serialNumber(cert), nullptr);
+    if (!bn) {
+        return {};
+    }
+    char* hex = BN_bn2hex(bn);
+    std::string out = hex ? hex : "";
+    OPENSSL_free(hex);
+    BN_free(bn);
+    return out;
+}
+
+}  // namespace torva::ossl

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "signing/openssl/Handles.h"
+
+// SHA-256 signatures in Base64 and the certificate number they carry.
+namespace torva::ossl {
+
+// The Base64 signature of the bytes, or nothing when the key cannot sign.
+std::optional<std::string> signSha256(EVP_PKEY* key, std::string_view bytes);
+
+// True when the Base64 signature of the bytes verifies with the public key.
+bool verifySha256(EVP_PKEY* publicKey, std::string_view bytes, std::string_view base64);
+
+// The certificate's serial number in upper-case hexadecimal.
+std::string serialHex(X509* cert);
+
+std::string toBase64(std::string_view bytes);
+std::optional<std::string> fromBase64(std::string_view text);
+
+}  // namespace torva::ossl

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/FileSystem.h"
+#include "signing/FirmaArchivo.h"
+#include "signing/openssl/Signature.h"
+#include "signing/openssl/SignedFileCheck.h"
+#include "signing/SignedFile.h"
+#include "signing/SigningCodes.h"
+#include "signing/SigningFixture.h"
+
+namespace torva::test {
+namespace {
+
+using OpenSslLibrary = SigningFixture;
+
+std::size_t entries(const std::string& dir) {
+    std::error_code ec;
+    return listDirectory(dir, ec).size();
+}
+
+TEST_F(OpenSslLibrary, SignsInPlaceAndTheSignatureVerifies) {
+    ASSERT_EQ(sign(), 0);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.busyDepth, 0);
+
+    const std::string bytes = readBytes(file);
+    const ArchivoFirmado signedFile = separaFirmas(bytes);
+    EXPECT_EQ(signedFile.contenido, samplePedimento());
+    ASSERT_EQ(signedFile.firmas.size(), 1u);
+    EXPECT_EQ(signedFile.firmas[0].curp, kCurp);
+    EXPECT_EQ(signedFile.firmas[0].certificado, "1092");  // serial 4242
+    EXPECT_EQ(entries(dir.path()), 3u);                   // no temporary file left
+
+    // The verification command, as a person runs it.
+    EXPECT_EQ(verifyTool(file, cerPath), 0);
+    const std::string otherCer = dir.file("otro.cer");
+    writeCertificate(makeCertificate(otherKey_.get(), -1, 30, 4242).get(), otherCer, CertForm::Pem);
+    EXPECT_EQ(verifyTool(file, otherCer), 1);  // same number, other key
+    EXPECT_EQ(verificaArchivoFirmado(file, otherCer).code, verifica::kFirmaInvalida);
+
+    // The openssl command line checks the same signature over the same bytes.
+    writeBytes(dir.file("content.bin"), signedFile.contenido);
+    writeBytes(dir.file("sig.bin"), *ossl::fromBase64(signedFile.firmas[0].firma));
+    writePublicKeyPem(cert_.get(), dir.file("pub.pem"));
+    const std::string dgst = std::string(TORVA_OPENSSL) + " dgst -sha256 -verify " +
+                             dir.file("pub.pem") + " -signature " + dir.file("sig.bin") + " ";
+    EXPECT_EQ(run(dgst + dir.file("content.bin")), 0);
+
+    // One changed byte, and neither accepts it.
+    std::string tampered = bytes;
+    tampered[bytes.find("4001234")] = '5';
+    writeBytes(file, tampered);
+    EXPECT_EQ(verifyTool(file, cerPath), 1);
+    writeBytes(dir.file("content.bin"), separaFirmas(tampered).contenido);
+    EXPECT_EQ(run(dgst + dir.file("content.bin")), 1);
+}
+
+TEST_F(OpenSslLibrary, EveryRefusalHasItsCodeAndLeavesTheFileAlone) {
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+        std::int32_t code;
+        std::uint8_t tipo = 0;
+    };
+    const auto certFor = [&](long from, long to) {
+        writeCertificate(makeCertificate(key_.get(), from, to).get(), cerPath, CertForm::Der);
+    };
+    const Case cases[] = {
+        {"wrong pass phrase", [&] { config.set(slot::kKeyPassword, "secreta#2024"); },
+         firma::kContrasenaIncorrecta},
+        {"empty pass phrase", [&] { config.set(slot::kKeyPassword, ""); },
+         firma::kContrasenaIncorrecta},
+        {"not a key", [&] { writeBytes(keyPath, "-----BEGIN CERTIFICATE-----\n"); },
+         firma::kKeyCorrompido},
+        {"garbage key", [&] { writeBytes(keyPath, std::string(600, '\x30')); },
+         firma::kKeyCorrompido},
+        {"key of another certificate",
+         [&] { writeKey(otherKey_.get(), keyPath, kPassPhrase, KeyForm::EncryptedDer); },
+         firma::kKeyNoCorresponde},
+        {"no certificate", [&] { config.set(slot::kCertFile, dir.file("none.cer")); },
+         firma::kCertificadoIlegible},
+        {"garbage certificate", [&] { writeBytes(cerPath, "xx"); }, firma::kCertificadoIlegible},
+        {"expired certificate", [&] { certFor(-60, -1); }, firma::kCertificadoVencido},
+        {"certificate not valid yet", [&] { certFor(2, 60); }, firma::kCertificadoVencido},
+        {"two 201 records",
+         [&] { writeBytes(file, "500|1|\r\n201|a|" + std::string(kCurp) + "|\r\n201|b|\r\n"); },
+         firma::kVariosRegistros201},
+        {"unknown document type", [] {}, firma::kTipoNoValido, 5},
+        {"no signer in the file", [&] { writeBytes(file, "500|1|\r\n801|x|\r\n"); },
+         firma::kSinFirmantes},
+        {"temporary file impossible", [&] { makeDirectory(temporaryPathFor(file)); },
+         firma::kSinArchivoTemporal},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        dialogs = ScriptedDialogs();
+        c.arrange();
+        const std::string before = readBytes(file);
+        const std::size_t count = entries(dir.path());
+        EXPECT_EQ(sign(c.tipo), firma::kRespuestaAceptar) << c.what;
+        EXPECT_EQ(dialogs.texts(), std::vector<std::string>{mensajeFirma(c.code, file)}) << c.what;
+        EXPECT_EQ(readBytes(file), before) << c.what;
+        EXPECT_EQ(entries(dir.path()), count) << c.what;
+        EXPECT_EQ(dialogs.busyDepth, 0);
+    }
+}
+
+TEST_F(OpenSslLibrary, AcceptsPkcs8DerOrPemAndCertificatesInEitherForm) {
+    struct Case {
+        const char* what;
+        std::function<void()> writeKeyFile;
+        CertForm cert;
+    };
+    const Case cases[] = {
+        {"encrypted DER",
+         [&] { writeKey(key_.get(), keyPath, kPassPhrase, KeyForm::EncryptedDer); }, CertForm::Pem},
+        {"encrypted PEM",
+         [&] { writeKey(key_.get(), keyPath, kPassPhrase, KeyForm::EncryptedPem); }, CertForm::Der},
+        {"plain DER", [&] { writeKey(key_.get(), keyPath, "", KeyForm::PlainDer); }, CertForm::Der},
+        // The form the authority issues: PKCS#8 DER with 3DES, made by the command line.
+        {"3DES DER by openssl",
+         [&] {
+             writeKey(key_.get(), dir.file("plain.key"), "", KeyForm::PlainDer);
+             ASSERT_EQ(
+                 run(std::string(TORVA_OPENSSL) +
+                     " pkcs8 -topk8 -inform DER -outform DER -v1 PBE-SHA1-3DES -in " +
+                     dir.file("plain.key") + " -out " + keyPath + " -passout pass:" + kPassPhrase),
+                 0);
+         },
+         CertForm::Der},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        c.writeKeyFile();
+        writeCertificate(cert_.get(), cerPath, c.cert);
+        EXPECT_EQ(sign(), 0) << c.what;
+        EXPECT_EQ(verificaArchivoFirmado(file, cerPath).code, verifica::kValida) << c.what;
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(OpenSslLibrary, SigningAgainReplacesTheSignatureAndFindsTheFileByAnyCase) {
+    std::string path = dir.file("M1234001.123");
+    std::uint8_t tipo = 0;
+    ASSERT_EQ(FirmaArchivo(path, tipo, config, library, dialogs), 0);
+    EXPECT_EQ(path, file);  // the search gave back the name the file has
+    ASSERT_EQ(FirmaArchivo(path, tipo, config, library, dialogs), 0);
+    const ArchivoFirmado signedFile = separaFirmas(readBytes(file));
+    EXPECT_EQ(signedFile.contenido, samplePedimento());
+    EXPECT_EQ(signedFile.firmas.size(), 1u);
+    EXPECT_EQ(verifyTool(file, cerPath), 0);
+}
+
+}  // namespace
+}  // namespace torva::test
