@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "cycle/FileNames.h"
 #include "platform/Text.h"
 
 namespace torva {
@@ -20,8 +21,9 @@ void setEvento(FtpSession& session, std::string text) {
     session.captions.set(Caption::Evento, std::move(text));
 }
 
-int nameLength(FtpSession& session, const std::string& letter) {
-    return session.numLetras ? session.numLetras(letter) : 12;
+int nameLength(FtpSession& session, std::string_view letter) {
+    std::int16_t offset = 0;
+    return numLetras(letter, session.letterOffset ? *session.letterOffset : offset);
 }
 
 }  // namespace
@@ -74,7 +76,7 @@ FtpCode ReceiveFile(FtpSession& session, const std::string& localPath,
     if (code == 0) {
         setEvento(session, "Recibido.. " + localPath);
     } else {
-        const int n = nameLength(session, remotePath.substr(0, 1));
+        const int n = nameLength(session, std::string_view(remotePath).substr(0, 1));
         setEvento(session, "Pendiente - " +
                                rightChars(remotePath, static_cast<std::size_t>(std::max(n, 0))));
     }

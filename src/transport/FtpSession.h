@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "platform/OperatorDialogs.h"
@@ -18,9 +17,9 @@ struct FtpSession {
     const ConfigRecord& config;
     Captions& captions;
     OperatorDialogs& dialogs;
-    // `numLetras` of the main window: the name length for a first letter
-    // (and its side effect on the letter offset). Unset, names are 12 long.
-    std::function<int(const std::string& letter)> numLetras;
+    // The main window's letter offset, which `numLetras` sets when a download
+    // fails; with none it is set in passing and dropped.
+    std::int16_t* letterOffset = nullptr;
 };
 
 // Writes the client's settings from slots 0, 7, 1, 2 and `ChkPasivo` (slot 12).

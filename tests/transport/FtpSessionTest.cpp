@@ -18,11 +18,8 @@ struct Session {
     ConfigRecord config;
     Captions captions;
     ScriptedDialogs dialogs;
-    std::vector<std::string> letters;
-    FtpSession session{ftp.client, config, captions, dialogs, [this](const std::string& letter) {
-                           letters.push_back(letter);
-                           return 12;
-                       }};
+    std::int16_t letterOffset = 7;
+    FtpSession session{ftp.client, config, captions, dialogs, &letterOffset};
 
     explicit Session(FtpFixture& f) : ftp(f) {
         config.set(slot::kHost, " 127.0.0.1 ");
@@ -78,7 +75,7 @@ TEST(FtpSession, TransfersOpenTheSessionAndReportInTheStatusLine) {
     EXPECT_EQ(ReceiveFile(s.session, f.local.file("m1234002.err"), "ENV/m1234002.err"),
               ftp::kRemoteFileUnavailable);
     EXPECT_EQ(s.evento(), "Pendiente - m1234002.err");
-    EXPECT_EQ(s.letters, std::vector<std::string>{"E"});
+    EXPECT_EQ(s.letterOffset, 1);  // numLetras of "E"
 
     EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"), 0);
     EXPECT_EQ(s.evento(), "Recibiendo Archivos");

@@ -59,7 +59,7 @@ TEST(FtpStatus, AWrongPasswordShowsItsCodeAndTextAGoodOneTransfers) {
     config.set(slot::kPort, server.portText());
     config.set(slot::kUser, "usuario1234");
     config.set(slot::kPassword, "equivocada");
-    FtpSession session{client, config, form.state().captions, dialogs, {}};
+    FtpSession session{client, config, form.state().captions, dialogs, nullptr};
 
     EXPECT_EQ(ConnectToHost(session), 25741);
     EXPECT_EQ(labelText(&form, "Evento"), QStringLiteral("ERROR al conectar- 25741"));
