@@ -59,7 +59,5 @@ std::optional<std::string> leeCampo(const RegistroFirma& registro, CampoFirma ca
 bool tieneCurp(const RegistroFirma& registro);
 
 // UTF-8 to UTF-16 and back; malformed input becomes U+FFFD.
-std::u16string utf8ToUtf16(std::string_view utf8);
-std::string utf16ToUtf8(std::u16string_view utf16);
 
 }  // namespace torva

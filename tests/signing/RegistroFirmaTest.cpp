@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/Utf8.h"
 #include "signing/RegistroFirma.h"
 
 namespace torva {
