@@ -223,13 +223,10 @@ std::string temporaryPathFor(const std::string& path) {
     return fromFsPath(p.parent_path() / toFsPath("~" + fromFsPath(p.filename()) + ".tmp"));
 }
 
-std::error_code writeFileAtomic(const std::string& path, std::string_view bytes) {
-    const std::string target = targetPath(path);
-    if (auto ec = refuseReadOnly(target)) {
-        return ec;
-    }
-    const std::string temp = temporaryPathFor(target);
-    std::FILE* f = openFile(temp, "wb");
+std::error_code writeTemporaryFile(const std::string& path, std::string_view bytes,
+                                   std::string& temporary) {
+    temporary = temporaryPathFor(targetPath(path));
+    std::FILE* f = openFile(temporary, "wb");
     if (!f) {
         return lastError();
     }
@@ -237,13 +234,33 @@ std::error_code writeFileAtomic(const std::string& path, std::string_view bytes)
     if (std::fclose(f) != 0 && !ec) {
         ec = lastError();
     }
-    if (!ec) {
-        ec = replaceFile(toFsPath(temp), toFsPath(target));
-    }
     if (ec) {
-        removeFile(temp);
+        removeFile(temporary);
     }
     return ec;
+}
+
+std::error_code replaceWithTemporary(const std::string& temporary, const std::string& path) {
+    const std::string target = targetPath(path);
+    std::error_code ec = refuseReadOnly(target);
+    if (!ec) {
+        ec = replaceFile(toFsPath(temporary), toFsPath(target));
+    }
+    if (ec) {
+        removeFile(temporary);
+    }
+    return ec;
+}
+
+std::error_code writeFileAtomic(const std::string& path, std::string_view bytes) {
+    if (auto ec = refuseReadOnly(targetPath(path))) {
+        return ec;
+    }
+    std::string temporary;
+    if (auto ec = writeTemporaryFile(path, bytes, temporary)) {
+        return ec;
+    }
+    return replaceWithTemporary(temporary, path);
 }
 
 std::error_code appendFileBytes(const std::string& path, std::string_view bytes) {

@@ -29,6 +29,13 @@ std::error_code readFileBytes(const std::string& path, std::string& bytes);
 // so a failed write never leaves a truncated file.
 std::error_code writeFileAtomic(const std::string& path, std::string_view bytes);
 
+// The two halves of writeFileAtomic, for callers that report them apart:
+// the bytes go to the temporary file beside path, which then replaces path.
+// Either half removes the temporary file when it fails.
+std::error_code writeTemporaryFile(const std::string& path, std::string_view bytes,
+                                   std::string& temporary);
+std::error_code replaceWithTemporary(const std::string& temporary, const std::string& path);
+
 std::error_code appendFileBytes(const std::string& path, std::string_view bytes);
 
 // Copies with replacement, keeping the source's modification time. The target

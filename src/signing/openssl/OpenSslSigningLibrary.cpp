@@ -1,6 +1,5 @@
 #include "signing/openssl/OpenSslSigningLibrary.h"
 
-#include <fstream>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -67,21 +66,11 @@ std::int32_t firmaDe(const Firmante& f, const std::string& contenido, RegistroFe
 
 // Writes the signed bytes beside the file and renames them over it.
 std::int32_t reemplaza(const std::string& path, const std::string& bytes) {
-    const std::string temp = temporaryPathFor(path);
-    {
-        std::ofstream out(toFsPath(temp), std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return firma::kSinArchivoTemporal;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            removeFile(temp);
-            return firma::kSinArchivoTemporal;
-        }
+    std::string temp;
+    if (writeTemporaryFile(path, bytes, temp)) {
+        return firma::kSinArchivoTemporal;
     }
-    if (moveFileReplace(temp, path)) {
-        removeFile(temp);
+    if (replaceWithTemporary(temp, path)) {
         return firma::kNoSeRenombro;
     }
     return firma::kOk;
