@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/OperatorDialogs.h"
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 
 // The line repair a pedimento file ("m" names) gets before it is signed.
 namespace torva {

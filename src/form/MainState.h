@@ -7,7 +7,7 @@
 #include "platform/OperatorDialogs.h"
 #include "profiles/ConfigChecks.h"
 #include "profiles/ConfigFile.h"
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 #include "state/Captions.h"
 #include "state/EditState.h"
 #include "state/Gauges.h"

@@ -1,6 +1,6 @@
 #include "form/MainWindowLogic.h"
 
-#include "cycle/JulianDay.h"
+#include "names/JulianDay.h"
 #include "platform/DateText.h"
 #include "profiles/ConfigChecks.h"
 #include "profiles/Panels.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/OperatorDialogs.h"
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 #include "state/EditState.h"
 #include "state/Lists.h"
 

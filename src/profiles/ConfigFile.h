@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/OperatorDialogs.h"
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 #include "state/Captions.h"
 #include "state/EditState.h"
 #include "state/Gauges.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 #include "state/Captions.h"
 #include "state/EditState.h"
 

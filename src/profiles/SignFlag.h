@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/OperatorDialogs.h"
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 
 namespace torva {
 

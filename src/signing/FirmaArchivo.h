@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/OperatorDialogs.h"
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 #include "signing/SigningLibrary.h"
 
 namespace torva {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "cycle/FileNames.h"
+#include "names/FileNames.h"
 #include "platform/Text.h"
 
 namespace torva {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "cycle/FileNames.h"
-#include "cycle/JulianDay.h"
+#include "names/FileNames.h"
+#include "names/JulianDay.h"
 #include "cycle/SentRegistry.h"
-#include "cycle/WorkDirs.h"
+#include "names/WorkDirs.h"
 #include "platform/Paths.h"
 
 namespace torva {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 #include "signing/openssl/OpenSslSigningLibrary.h"
 #include "signing/Pki.h"
 #include "support/ScriptedDialogs.h"

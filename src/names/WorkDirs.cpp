@@ -1,4 +1,4 @@
-#include "cycle/WorkDirs.h"
+#include "names/WorkDirs.h"
 
 #include "platform/Paths.h"
 #include "platform/Text.h"

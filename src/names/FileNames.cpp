@@ -1,4 +1,4 @@
-#include "cycle/FileNames.h"
+#include "names/FileNames.h"
 
 #include "platform/Text.h"
 

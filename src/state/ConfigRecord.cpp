@@ -1,4 +1,4 @@
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 
 #include "platform/Text.h"
 

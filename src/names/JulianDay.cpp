@@ -1,4 +1,4 @@
-#include "cycle/JulianDay.h"
+#include "names/JulianDay.h"
 
 namespace torva {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "profiles/ConfigRecord.h"
+#include "state/ConfigRecord.h"
 
 // Every local directory and remote path the cycle uses, derived from the
 // configuration.
