@@ -1,0 +1,7 @@
+#include "cycle/BuscaRespuestas.h"
+
+namespace torva {
+
+void BuscaRespuestas(CycleContext& /*ctx*/) {}
+
+}  // namespace torva

@@ -1,0 +1,7 @@
+#include "cycle/EnviaArchivos.h"
+
+namespace torva {
+
+void EnviaArchivos(CycleContext& /*ctx*/) {}
+
+}  // namespace torva
