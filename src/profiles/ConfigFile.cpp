@@ -49,7 +49,7 @@ void CargaConfiguracion(ConfigView view, const std::string& path, const HostIden
     }
     ConfigRecord& config = view.config;
     for (int i = 0; i < slot::kCount && i < static_cast<int>(lines.size()); ++i) {
-        const std::string& line = lines[i];
+        const std::string& line = lines[static_cast<std::size_t>(i)];
         if (isSecretSlot(i)) {
             config.set(i, decodeSecret(line));
         } else if (ConfigRecord::isFlagSlot(i)) {

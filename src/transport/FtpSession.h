@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/OperatorDialogs.h"
-#include "state/ConfigRecord.h"
 #include "state/Captions.h"
+#include "state/ConfigRecord.h"
 #include "transport/FtpClient.h"
 
 namespace torva {

@@ -88,7 +88,7 @@ Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QW
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     for (int i = 0; i < slot::kCount; ++i) {
-        connect(fields_[i], &QLineEdit::textEdited, this,
+        connect(fields_[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { state_.config.set(i, text.toStdString()); });
     }
     for (auto [slotIndex, box] : flagBoxes_) {
@@ -135,9 +135,9 @@ void Form1::showAll() {
 
 void Form1::slotChanged(int i) {
     const QString value = qs(state_.config.get(i));
-    if (fields_[i]->text() != value) {
-        const QSignalBlocker block(fields_[i]);
-        fields_[i]->setText(value);
+    if (fields_[static_cast<std::size_t>(i)]->text() != value) {
+        const QSignalBlocker block(fields_[static_cast<std::size_t>(i)]);
+        fields_[static_cast<std::size_t>(i)]->setText(value);
     }
     if (const auto it = flagBoxes_.find(i); it != flagBoxes_.end()) {
         it->second->setChecked(state_.config.flag(i));
@@ -183,7 +183,7 @@ void Form1::captionChanged(Caption which) {
 void Form1::editStateChanged() {
     const EditState& edit = state_.edit;
     for (int i = 0; i < slot::kCount; ++i) {
-        fields_[i]->setReadOnly(!edit.slotEditable(i));
+        fields_[static_cast<std::size_t>(i)]->setReadOnly(!edit.slotEditable(i));
     }
     menuConfigure_->setText(QString::fromUtf8(edit.configureCaption()));
     opnPrimario_->setEnabled(edit.editing());
@@ -192,8 +192,8 @@ void Form1::editStateChanged() {
 
     const bool hidden = edit.hiddenFieldsVisible();
     for (int i : {slot::kHost, slot::kPassword, slot::kRecord500Length}) {
-        fields_[i]->setVisible(hidden);
-        fieldLabels_[i]->setVisible(hidden);
+        fields_[static_cast<std::size_t>(i)]->setVisible(hidden);
+        fieldLabels_[static_cast<std::size_t>(i)]->setVisible(hidden);
     }
     const Panel panel = edit.panel();
     fmeServidor_->setVisible(panel == Panel::Servidor);

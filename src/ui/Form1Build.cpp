@@ -50,7 +50,7 @@ QLineEdit* Form1::slotField(int i, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("TxtConfiguration(%1)").arg(i));
     field->setReadOnly(true);
-    fields_[i] = field;
+    fields_[static_cast<std::size_t>(i)] = field;
     return field;
 }
 
@@ -80,8 +80,8 @@ QWidget* Form1::buildConfigurationTab() {
     auto* grid = new QGridLayout(frame2);
     int row = 0;
     auto addRow = [&](const QString& caption, int slot) {
-        fieldLabels_[slot] = text(caption, frame2);
-        grid->addWidget(fieldLabels_[slot], row, 0);
+        fieldLabels_[static_cast<std::size_t>(slot)] = text(caption, frame2);
+        grid->addWidget(fieldLabels_[static_cast<std::size_t>(slot)], row, 0);
         grid->addWidget(slotField(slot, frame2), row, 1, 1, 3);
         ++row;
     };
@@ -349,7 +349,7 @@ void Form1::buildWorkControls(QWidget* parent) {
     // Data holders of the logic; never shown.
     // Text boxes of the flag slots, shown through their check boxes only.
     for (int i = 0; i < slot::kCount; ++i) {
-        if (!fields_[i]) {
+        if (!fields_[static_cast<std::size_t>(i)]) {
             slotField(i, parent)->hide();
         }
     }

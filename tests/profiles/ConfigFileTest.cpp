@@ -141,7 +141,7 @@ TEST(ConfigFile, FlagAndLengthLinesAreNormalised) {
     for (const auto& c : cases) {
         TempDir dir;
         auto lines = sampleLines();
-        lines[c.slot] = c.line;
+        lines[static_cast<std::size_t>(c.slot)] = c.line;
         writeBytes(dir.file("odbc0.reg"), crlf(lines));
         Loaded l;
         CargaConfiguracion(l.view(), dir.file("odbc0.reg"), kHost);

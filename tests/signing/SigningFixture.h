@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "state/ConfigRecord.h"
 #include "signing/openssl/OpenSslSigningLibrary.h"
 #include "signing/Pki.h"
+#include "state/ConfigRecord.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
