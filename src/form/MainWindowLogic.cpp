@@ -32,11 +32,11 @@ void RevisaConfiguracionInicial(MainState& state, MainPorts& ports) {
     if (!state.config.flag(slot::kRoutes)) {
         return;
     }
-    if (RevisaRutas(view, state.config.get(slot::kSendRoutes), state.config.get(slot::kSendLetters),
-                    kSendRoutes) != kRevisaOk) {
+    if (!ok(RevisaRutas(view, state.config.get(slot::kSendRoutes),
+                        state.config.get(slot::kSendLetters), kSendRoutes))) {
         CmdRutas(state.edit);
-    } else if (RevisaRutas(view, state.config.get(slot::kReceiveRoutes),
-                           state.config.get(slot::kReceiveLetters), kReceiveRoutes) != kRevisaOk) {
+    } else if (!ok(RevisaRutas(view, state.config.get(slot::kReceiveRoutes),
+                               state.config.get(slot::kReceiveLetters), kReceiveRoutes))) {
         CmdRutas(state.edit);
     }
 }
@@ -82,7 +82,7 @@ bool DescargaForm1(MainState& state, OperatorDialogs& dialogs, FtpClient* ftp) {
         !GrabaConfiguracion(state.config, state.captions, dialogs, state.configPath())) {
         return false;
     }
-    if (ftp && DisconnectFromHost(*ftp) != 0) {
+    if (ftp && !ok(DisconnectFromHost(*ftp))) {
         showCritical(dialogs,
                      "Hubo un error al intentar desconectarse del Host. Cerrar el programa e "
                      "iniciar nuevamente.");

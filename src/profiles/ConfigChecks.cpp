@@ -52,11 +52,11 @@ SplitLetters splitLetters(const std::string& text) {
     return split;
 }
 
-int ValidaDir(const std::string& path) {
-    return isValidLocalDirectory(path) ? 1 : 0;
+DirCode ValidaDir(const std::string& path) {
+    return isValidLocalDirectory(path) ? DirCode::Valid : DirCode::Invalid;
 }
 
-int RevisaArchivosTipo(CheckView view) {
+TiposCode RevisaArchivosTipo(CheckView view) {
     const SplitLetters send = splitLetters(view.config.get(slot::kSendLetters));
     const SplitLetters receive = splitLetters(view.config.get(slot::kReceiveLetters));
     view.lists.set(ListId::ArchivosE, send.letters);
@@ -70,8 +70,8 @@ int RevisaArchivosTipo(CheckView view) {
     return kRevisaArchivosTipoError;
 }
 
-int RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& CadArchivos,
-                const RouteLists& target) {
+RevisaCode RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& CadArchivos,
+                       const RouteLists& target) {
     view.lists.clear(target.routes);
     const SplitLetters letters = splitLetters(CadArchivos);
     view.lists.set(target.letters, letters.letters);
@@ -88,7 +88,7 @@ int RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& C
     for (const std::string& route : cutRoutes(CadRuta)) {
         if (route.empty()) {
             empty = true;
-        } else if (ValidaDir(route) != 1 || !pathExists(route)) {
+        } else if (!ok(ValidaDir(route)) || !pathExists(route)) {
             invalid = true;
         } else {
             found.push_back(route);
@@ -112,7 +112,7 @@ int RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& C
     return kRevisaError;
 }
 
-int RevisaDir(CheckView view) {
+RevisaCode RevisaDir(CheckView view) {
     for (int i : {slot::kSendDir, slot::kReceiveDir}) {
         const std::string& dir = view.config.get(i);
         if (endsWithSeparator(dir)) {
@@ -121,7 +121,7 @@ int RevisaDir(CheckView view) {
     }
     const std::string& send = view.config.get(slot::kSendDir);
     const std::string& receive = view.config.get(slot::kReceiveDir);
-    if (ValidaDir(send) != 1 || ValidaDir(receive) != 1 || !pathExists(send) ||
+    if (!ok(ValidaDir(send)) || !ok(ValidaDir(receive)) || !pathExists(send) ||
         !pathExists(receive)) {
         showCritical(
             view.dialogs,

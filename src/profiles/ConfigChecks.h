@@ -12,10 +12,27 @@
 // cycle works from. Each check tells the operator itself and returns a code.
 namespace torva {
 
-inline constexpr int kRevisaArchivosTipoOk = 1;
-inline constexpr int kRevisaArchivosTipoError = 0;
-inline constexpr int kRevisaOk = 0;  // RevisaRutas, RevisaDir
-inline constexpr int kRevisaError = 1;
+// RevisaArchivosTipo's result: 1 when the letter lists pair up.
+enum class TiposCode : int { Error = 0, Ok = 1 };
+// RevisaRutas' and RevisaDir's result: 0 when the routes or folders are usable.
+enum class RevisaCode : int { Ok = 0, Error = 1 };
+// ValidaDir's result: 1 for a valid local directory.
+enum class DirCode : int { Invalid = 0, Valid = 1 };
+
+inline constexpr TiposCode kRevisaArchivosTipoOk = TiposCode::Ok;
+inline constexpr TiposCode kRevisaArchivosTipoError = TiposCode::Error;
+inline constexpr RevisaCode kRevisaOk = RevisaCode::Ok;
+inline constexpr RevisaCode kRevisaError = RevisaCode::Error;
+
+constexpr bool ok(TiposCode code) {
+    return code == TiposCode::Ok;
+}
+constexpr bool ok(RevisaCode code) {
+    return code == RevisaCode::Ok;
+}
+constexpr bool ok(DirCode code) {
+    return code == DirCode::Valid;
+}
 
 // One entry per character that is not a comma; commas are counted.
 struct SplitLetters {
@@ -24,9 +41,9 @@ struct SplitLetters {
 };
 SplitLetters splitLetters(const std::string& text);
 
-// 1 when the path is a valid local directory (a drive letter on Windows, "/"
-// on POSIX), else 0.
-int ValidaDir(const std::string& path);
+// Valid when the path is a valid local directory (a drive letter on Windows,
+// "/" on POSIX).
+DirCode ValidaDir(const std::string& path);
 
 // The parts the checks touch.
 struct CheckView {
@@ -38,7 +55,7 @@ struct CheckView {
 
 // Rebuilds `LstArchivosE` and `LstArchivosR` from slots 10 and 11: 1 when they
 // pair up.
-int RevisaArchivosTipo(CheckView view);
+TiposCode RevisaArchivosTipo(CheckView view);
 
 // Which pair of lists a route check fills.
 struct RouteLists {
@@ -51,11 +68,11 @@ inline constexpr RouteLists kSendRoutes{ListId::EnvioLocal, ListId::ArchivosE,
 inline constexpr RouteLists kReceiveRoutes{ListId::ReciboLocal, ListId::ArchivosR,
                                            "Rutas de Recibo Local"};
 
-int RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& CadArchivos,
-                const RouteLists& target);
+RevisaCode RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& CadArchivos,
+                       const RouteLists& target);
 
 // Removes a trailing separator from slots 3 and 4, then checks that both
 // name existing local directories.
-int RevisaDir(CheckView view);
+RevisaCode RevisaDir(CheckView view);
 
 }  // namespace torva

@@ -18,7 +18,7 @@ void SeleccionaServidor(ConfigRecord& config, EditState& edit, ServerOption opti
 
 void CambiaServidor(ConfigRecord& config, EditState& edit, Captions& captions) {
     const std::string& receive = config.get(slot::kReceiveDir);
-    if (ValidaDir(receive) != 1) {
+    if (!ok(ValidaDir(receive))) {
         return;
     }
     const std::string path = joinPath(receive, "server.dat");
