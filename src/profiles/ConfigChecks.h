@@ -3,9 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/OperatorDialogs.h"
-#include "state/ConfigRecord.h"
-#include "state/EditState.h"
+#include "profiles/ProfileContext.h"
 #include "state/Lists.h"
 
 // Checks of the configuration that build the letter and route lists the
@@ -45,17 +43,9 @@ SplitLetters splitLetters(const std::string& text);
 // "/" on POSIX).
 DirCode ValidaDir(const std::string& path);
 
-// The parts the checks touch.
-struct CheckView {
-    ConfigRecord& config;
-    Lists& lists;
-    EditState& edit;
-    OperatorDialogs& dialogs;
-};
-
 // Rebuilds `LstArchivosE` and `LstArchivosR` from slots 10 and 11: 1 when they
 // pair up.
-TiposCode RevisaArchivosTipo(CheckView view);
+TiposCode RevisaArchivosTipo(const ProfileContext& ctx);
 
 // Which pair of lists a route check fills.
 struct RouteLists {
@@ -68,11 +58,11 @@ inline constexpr RouteLists kSendRoutes{ListId::EnvioLocal, ListId::ArchivosE,
 inline constexpr RouteLists kReceiveRoutes{ListId::ReciboLocal, ListId::ArchivosR,
                                            "Rutas de Recibo Local"};
 
-RevisaCode RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& CadArchivos,
-                       const RouteLists& target);
+RevisaCode RevisaRutas(const ProfileContext& ctx, const std::string& CadRuta,
+                       const std::string& CadArchivos, const RouteLists& target);
 
 // Removes a trailing separator from slots 3 and 4, then checks that both
 // name existing local directories.
-RevisaCode RevisaDir(CheckView view);
+RevisaCode RevisaDir(const ProfileContext& ctx);
 
 }  // namespace torva

@@ -17,10 +17,12 @@ const std::string kRoutesError =
 
 struct Checks {
     ConfigRecord config;
+    Captions captions;
     Lists lists;
     EditState edit;
+    Gauges gauges;
     ScriptedDialogs dialogs;
-    CheckView view() { return {config, lists, edit, dialogs}; }
+    ProfileContext view() { return {config, captions, lists, edit, gauges, dialogs}; }
     std::vector<std::string> list(ListId id) const { return lists.get(id); }
 };
 
