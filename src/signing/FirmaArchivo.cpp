@@ -59,6 +59,10 @@ std::string mensajeFirma(std::int32_t code, const std::string& path) {
             return "ERROR, el archivo contiene más de un registro 201, solo debe existir uno.";
         case kSinFirmantes:
             return "ERROR, el archivo '" + path + "' no contiene la CURP de ningún firmante.";
+        case kRegistroFeaAjeno:
+            return "ERROR, el archivo '" + path +
+                   "' termina con un registro FEA que no es una firma del certificado del Agente "
+                   "o Apoderado Aduanal; quite ese registro para poder firmar el archivo.";
         default:
             return "ERROR, fue imposible generar la Firma Digital del archivo '" + path +
                    "' (código " + std::to_string(code) + ").";
@@ -98,7 +102,8 @@ std::int32_t FirmaArchivo(std::string& path, std::uint8_t& tipoDocumento,
         return r;
     }
 
-    for (std::size_t i = 0; i < kRegistrosConLlave; ++i) {
+    // Every record, the sixth included: a file may name six signers.
+    for (std::size_t i = 0; i < kRegistrosFirma; ++i) {
         if (tieneCurp(registros[i])) {
             escribeCampo(registros[i], CampoFirma::ArchivoKey, key);
             escribeCampo(registros[i], CampoFirma::Contrasena, password);

@@ -28,6 +28,9 @@ inline constexpr std::int32_t kCertificadoVencido = 12;
 inline constexpr std::int32_t kVariosRegistros201 = 13;
 // The file names no signer (no field in CURP form).
 inline constexpr std::int32_t kSinFirmantes = 14;
+// The content ends in a line of closing-record form that no signer's
+// certificate verifies: the signed file would not split back into it.
+inline constexpr std::int32_t kRegistroFeaAjeno = 15;
 
 // What `FirmaArchivo` returns after showing a message: the answer of a box
 // whose only button is OK.

@@ -118,7 +118,7 @@ TEST_F(FirmaArchivoTest, SearchFailuresStopBeforeSigning) {
     EXPECT_EQ(library.signs, 0);
 }
 
-TEST_F(FirmaArchivoTest, SignersOfTheFirstFiveRecordsGetTheKeyData) {
+TEST_F(FirmaArchivoTest, EverySignerOfTheSixRecordsGetsTheKeyData) {
     library.search = [](std::string&, RegistrosFirma& r) {
         for (std::size_t i : {0, 2, 5}) {
             escribeCampo(r[i], CampoFirma::Curp, std::string("GODE561231HDFRRN09") + '\0');
@@ -137,9 +137,8 @@ TEST_F(FirmaArchivoTest, SignersOfTheFirstFiveRecordsGetTheKeyData) {
     const RegistrosFirma& got = library.signedRecords;
     EXPECT_EQ(got[0].bytes, expected.bytes);
     EXPECT_EQ(got[2].bytes, expected.bytes);
+    EXPECT_EQ(got[5].bytes, expected.bytes);  // the sixth signer too
     EXPECT_EQ(got[1].bytes, RegistroFirma{}.bytes);
-    EXPECT_EQ(leeCampo(got[5], CampoFirma::Curp), "GODE561231HDFRRN09");
-    EXPECT_EQ(leeCampo(got[5], CampoFirma::ArchivoKey), "");  // record 5 is never completed
 }
 
 TEST_F(FirmaArchivoTest, NoSignerStillCallsTheLibraryWithoutKeyData) {
@@ -188,6 +187,9 @@ TEST_F(FirmaArchivoTest, EverySigningCodeShowsItsMessage) {
         {12, "ERROR, el certificado del Agente o Apoderado Aduanal esta vencido."},
         {13, "ERROR, el archivo contiene más de un registro 201, solo debe existir uno."},
         {14, "ERROR, el archivo '" + p + "' no contiene la CURP de ningún firmante."},
+        {15, "ERROR, el archivo '" + p +
+                 "' termina con un registro FEA que no es una firma del certificado del Agente o "
+                 "Apoderado Aduanal; quite ese registro para poder firmar el archivo."},
         {99, "ERROR, fue imposible generar la Firma Digital del archivo '" + p + "' (código 99)."},
     };
     for (const auto& [code, message] : cases) {

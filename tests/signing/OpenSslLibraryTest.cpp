@@ -33,8 +33,17 @@ TEST_F(OpenSslLibrary, SignsInPlaceAndTheSignatureVerifies) {
     EXPECT_EQ(signedFile.firmas[0].certificado, "1092");  // serial 4242
     EXPECT_EQ(entries(dir.path()), 3u);                   // no temporary file left
 
-    // The verification command, as a person runs it.
+    // The verification command, as a person runs it; its words name what it
+    // checked: this certificate signed on behalf of the CURP.
     EXPECT_EQ(verifyTool(file, cerPath), 0);
+    EXPECT_EQ(verificaArchivoFirmado(file, cerPath).lines,
+              (std::vector<std::string>{
+                  "certificate 1092, subject "
+                  "serialNumber=GODE561231HDFRRN09,CN=AGENTE ADUANAL DE PRUEBA",
+                  std::string(kCurp) +
+                      ": certificate 1092 signed the content on behalf of this CURP, which the "
+                      "file names (whether the CURP is the certificate holder's is not "
+                      "checked)"}));
     const std::string otherCer = dir.file("otro.cer");
     writeCertificate(makeCertificate(otherKey_.get(), -1, 30, 4242).get(), otherCer, CertForm::Pem);
     EXPECT_EQ(verifyTool(file, otherCer), 1);  // same number, other key
