@@ -239,11 +239,18 @@ bool isRegularFile(const std::string& path) {
 }
 
 std::error_code readFileBytes(const std::string& path, std::string& bytes) {
-    std::FILE* f = openFile(resolvePath(path), "rb");
+    const std::string resolved = resolvePath(path);
+    std::FILE* f = openFile(resolved, "rb");
     if (!f) {
         return lastError();
     }
     bytes.clear();
+    // One allocation of the right size, not a doubling string.
+    std::error_code sizeError;
+    const auto size = fs::file_size(toFsPath(resolved), sizeError);
+    if (!sizeError && size <= bytes.max_size()) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
     char buffer[65536];
     std::size_t n = 0;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
