@@ -63,6 +63,9 @@ std::string mensajeFirma(std::int32_t code, const std::string& path) {
             return "ERROR, el archivo '" + path +
                    "' termina con un registro FEA que no es una firma del certificado del Agente "
                    "o Apoderado Aduanal; quite ese registro para poder firmar el archivo.";
+        case kDatosCortados:
+            return "ERROR, la ruta del archivo KEY, la del certificado o la contraseña pasa de 255 "
+                   "caracteres y no cabe en el registro de la firma.";
         default:
             return "ERROR, fue imposible generar la Firma Digital del archivo '" + path +
                    "' (código " + std::to_string(code) + ").";

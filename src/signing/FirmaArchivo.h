@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/OperatorDialogs.h"
-#include "state/ConfigRecord.h"
 #include "signing/SigningLibrary.h"
+#include "state/ConfigRecord.h"
 
 namespace torva {
 

@@ -31,6 +31,8 @@ inline constexpr std::int32_t kSinFirmantes = 14;
 // The content ends in a line of closing-record form that no signer's
 // certificate verifies: the signed file would not split back into it.
 inline constexpr std::int32_t kRegistroFeaAjeno = 15;
+// A KEY or CER path or the pass phrase was cut to its field's 255 characters.
+inline constexpr std::int32_t kDatosCortados = 16;
 
 // What `FirmaArchivo` returns after showing a message: the answer of a box
 // whose only button is OK.

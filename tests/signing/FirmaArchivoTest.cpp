@@ -190,6 +190,9 @@ TEST_F(FirmaArchivoTest, EverySigningCodeShowsItsMessage) {
         {15, "ERROR, el archivo '" + p +
                  "' termina con un registro FEA que no es una firma del certificado del Agente o "
                  "Apoderado Aduanal; quite ese registro para poder firmar el archivo."},
+        {16,
+         "ERROR, la ruta del archivo KEY, la del certificado o la contraseña pasa de 255 "
+         "caracteres y no cabe en el registro de la firma."},
         {99, "ERROR, fue imposible generar la Firma Digital del archivo '" + p + "' (código 99)."},
     };
     for (const auto& [code, message] : cases) {

@@ -101,6 +101,16 @@ TEST_F(OpenSslLibrary, EveryRefusalHasItsCodeAndLeavesTheFileAlone) {
          firma::kSinFirmantes},
         {"temporary file impossible", [&] { makeDirectory(temporaryPathFor(file)); },
          firma::kSinArchivoTemporal},
+        // A key that exists at a path longer than the record's field.
+        {"KEY path cut to its field",
+         [&] {
+             const std::string deep = dir.file(std::string(150, 'k'));
+             makeDirectory(deep);
+             const std::string longKey = deep + "/" + std::string(150, 'k') + ".key";
+             writeKey(key_.get(), longKey, kPassPhrase, KeyForm::EncryptedDer);
+             config.set(slot::kKeyFile, longKey);
+         },
+         firma::kDatosCortados},
     };
     for (const Case& c : cases) {
         SetUp();

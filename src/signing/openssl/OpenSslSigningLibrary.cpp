@@ -19,8 +19,9 @@ struct Firmante {
     std::string password;
 };
 
-// The signers of the records, each with complete key data; code 2 when a
-// signer has no KEY path (the record was not completed, or its text was cut).
+// The signers of the records, each with complete key data: code 2 when a
+// signer has no KEY path (the record was not completed), 16 when a text was
+// cut to its field's length (no file or pass phrase is to blame then).
 std::int32_t leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>& firmantes) {
     for (const RegistroFirma& r : registros) {
         if (!tieneCurp(r)) {
@@ -30,14 +31,11 @@ std::int32_t leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>
         const auto key = leeCampo(r, CampoFirma::ArchivoKey);
         const auto cer = leeCampo(r, CampoFirma::ArchivoCer);
         const auto password = leeCampo(r, CampoFirma::Contrasena);
-        if (!key || key->empty()) {
+        if (!key || !cer || !password) {
+            return firma::kDatosCortados;
+        }
+        if (key->empty()) {
             return firma::kKeyNoEncontrado;
-        }
-        if (!cer) {
-            return firma::kCertificadoIlegible;
-        }
-        if (!password) {
-            return firma::kContrasenaIncorrecta;
         }
         firmantes.push_back({curp.value_or(""), *key, *cer, *password});
     }
