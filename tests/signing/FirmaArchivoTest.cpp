@@ -120,7 +120,7 @@ TEST_F(FirmaArchivoTest, SearchFailuresStopBeforeSigning) {
 
 TEST_F(FirmaArchivoTest, EverySignerOfTheSixRecordsGetsTheKeyData) {
     library.search = [](std::string&, RegistrosFirma& r) {
-        for (std::size_t i : {0, 2, 5}) {
+        for (std::size_t i : {0u, 2u, 5u}) {
             escribeCampo(r[i], CampoFirma::Curp, std::string("GODE561231HDFRRN09") + '\0');
         }
         return 0;
