@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
 
 #include "platform/FileSystem.h"
@@ -169,6 +171,27 @@ TEST_F(OpenSslLibrary, SigningAgainReplacesTheSignatureAndFindsTheFileByAnyCase)
     const ArchivoFirmado signedFile = separaFirmas(readBytes(file));
     EXPECT_EQ(signedFile.contenido, samplePedimento());
     EXPECT_EQ(signedFile.firmas.size(), 1u);
+    EXPECT_EQ(verifyTool(file, cerPath), 0);
+}
+
+// The search keeps the bytes it read for the signature; a file changed in
+// between is read again, so what is signed is what the file holds.
+TEST_F(OpenSslLibrary, AFileChangedBetweenSearchAndSignatureIsReadAgain) {
+    RegistrosFirma records{};
+    std::string path = file;
+    ASSERT_EQ(library.BuscaCurpsG(path, 0, records), 0);
+    escribeCampo(records[0], CampoFirma::ArchivoKey, keyPath + '\0');
+    escribeCampo(records[0], CampoFirma::ArchivoCer, cerPath + '\0');
+    escribeCampo(records[0], CampoFirma::Contrasena, std::string(kPassPhrase) + '\0');
+
+    std::string changed = samplePedimento();  // same size, other bytes
+    changed[changed.find("3420")] = '9';
+    writeBytes(file, changed);
+    const auto later = std::filesystem::last_write_time(toFsPath(file)) + std::chrono::seconds(2);
+    std::filesystem::last_write_time(toFsPath(file), later);
+
+    ASSERT_EQ(library.GeneraFirmaDigitalG(path, 0, records), 0);
+    EXPECT_EQ(separaFirmas(readBytes(file)).contenido, changed);
     EXPECT_EQ(verifyTool(file, cerPath), 0);
 }
 

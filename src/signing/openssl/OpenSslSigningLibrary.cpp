@@ -98,9 +98,8 @@ bool tipoDocumentoValido(std::uint8_t tipo) {
            tipo == firma::kTipoEA || tipo == firma::kTipoEB;
 }
 
-std::error_code OpenSslSigningLibrary::leeArchivo(const std::string& path, std::string& bytes) {
-    Leido leido = std::move(leido_);
-    leido_ = {};
+std::error_code OpenSslSigningLibrary::leeArchivo(Leido leido, const std::string& path,
+                                                  std::string& bytes) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(toFsPath(path), ec);
     if (!ec && leido.path == path && leido.size == size && leido.time &&
@@ -135,6 +134,9 @@ std::int32_t OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t 
 
 std::int32_t OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uint8_t tipo,
                                                         RegistrosFirma& registros) {
+    // What the search read is used by this call or not at all.
+    Leido leido = std::move(leido_);
+    leido_ = {};
     if (!tipoDocumentoValido(tipo)) {
         return firma::kTipoNoValido;
     }
@@ -158,7 +160,7 @@ std::int32_t OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::
         }
     }
     std::string bytes;
-    if (leeArchivo(path, bytes)) {
+    if (leeArchivo(std::move(leido), path, bytes)) {
         return firma::kArchivoNoLegible;
     }
     const std::string_view contenido = contenidoPropio(bytes, credenciales);

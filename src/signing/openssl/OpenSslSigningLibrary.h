@@ -33,7 +33,7 @@ class OpenSslSigningLibrary final : public SigningLibrary {
         std::string bytes;
     };
     // The bytes the search read, when they are still the file's; else read it.
-    std::error_code leeArchivo(const std::string& path, std::string& bytes);
+    static std::error_code leeArchivo(Leido leido, const std::string& path, std::string& bytes);
 
     Leido leido_;
 };
