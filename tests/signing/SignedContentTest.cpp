@@ -57,6 +57,7 @@ TEST_F(SignedContent, AContentEndingInAClosingRecordOfItsOwnIsRefused) {
         {"last line without its end", samplePedimento() + "FEA|a|b|c|"},
         {"last line with CR LF", samplePedimento() + "FEA|" + kCurp + "|1092|QUJD|\r\n"},
         {"after a lone CR", "500|1|\r501|" + std::string(kCurp) + "|\rFEA|x|1092|QUJD|"},
+        {"naming the only CURP", "500|1|\r\nFEA|" + std::string(kCurp) + "|1092|QUJD|\r\n"},
         {"a signature that no longer verifies", changed},
     };
     for (const Case& c : cases) {

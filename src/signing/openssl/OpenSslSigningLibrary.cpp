@@ -122,9 +122,9 @@ std::int32_t OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t 
         return firma::kBuscaArchivoNoLegible;
     }
     leido.size = leido.bytes.size();
-    const std::string_view bytes = leido.bytes;
-    const auto curps =
-        buscaCurps(bytes.substr(0, buscaFirmasFinales(bytes).inicio), kRegistrosFirma);
+    // The whole file: closing records made here name only CURPs of the
+    // content, and a CURP in a line that merely looks like one is content.
+    const auto curps = buscaCurps(leido.bytes, kRegistrosFirma);
     for (std::size_t i = 0; i < curps.size(); ++i) {
         escribeCampo(registros[i], CampoFirma::Curp, curps[i] + '\0');
     }
