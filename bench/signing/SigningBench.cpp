@@ -110,7 +110,7 @@ int main() {
     const auto signOnce = [&] {
         torva::RegistrosFirma records{};
         std::string path = file;
-        if (library.BuscaCurpsG(path, 0, records) != torva::firma::kOk) {
+        if (!torva::ok(library.BuscaCurpsG(path, 0, records))) {
             return false;
         }
         torva::escribeCampo(records[0], torva::CampoFirma::ArchivoKey, key + '\0');

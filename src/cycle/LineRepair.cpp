@@ -128,8 +128,8 @@ std::string ajustaContenido(std::string_view bytes, double headerLength) {
     return reparador.termina();
 }
 
-int AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialogs& dialogs,
-                    std::error_code (*remove)(const std::string&)) {
+AjusteCode AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialogs& dialogs,
+                           std::error_code (*remove)(const std::string&)) {
     if (!isNumeric(config.get(slot::kRecord500Length))) {
         config.set(slot::kRecord500Length, "24");
     }
@@ -142,7 +142,7 @@ int AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialo
         return ajuste::kSinRespaldo;
     }
     std::string bytes;
-    int result = ajuste::kOk;
+    AjusteCode result = ajuste::kOk;
     if (readFileBytes(backup, bytes)) {
         result = ajuste::kSinLectura;
     } else if (writeFileAtomic(path, ajustaContenido(bytes, headerLength))) {

@@ -11,13 +11,21 @@
 // The line repair a pedimento file ("m" names) gets before it is signed.
 namespace torva {
 
+// `AjustaRegistros`' result: 0 when the file was repaired.
+enum class AjusteCode : int {};
+
 namespace ajuste {
-inline constexpr int kOk = 0;
-inline constexpr int kSinRespaldo = 1;        // the copy P + "b" could not be made
-inline constexpr int kSinLectura = 2;         // the copy could not be read
-inline constexpr int kSinEscritura = 3;       // the repaired file could not be written
-inline constexpr int kRespaldoSinBorrar = 4;  // repaired, but the copy could not be removed
+inline constexpr AjusteCode kOk{0};
+inline constexpr AjusteCode kSinRespaldo{1};   // the copy P + "b" could not be made
+inline constexpr AjusteCode kSinLectura{2};    // the copy could not be read
+inline constexpr AjusteCode kSinEscritura{3};  // the repaired file could not be written
+// The file was repaired; only the copy P + "b" could not be removed.
+inline constexpr AjusteCode kRespaldoSinBorrar{4};
 }  // namespace ajuste
+
+constexpr bool ok(AjusteCode code) {
+    return code == ajuste::kOk;
+}
 
 // The repaired bytes: lines (ended by CR or CR LF) split at inner LFs, pieces
 // shorter than the rules allow dropped, the 801 record cut after its fourth
@@ -32,7 +40,7 @@ std::string ajustaContenido(std::string_view bytes, double headerLength);
 // failure the file keeps its original content, the backup is removed and the
 // operator is told; a backup that cannot be removed is reported with its path.
 // Returns a code of ajuste::. remove is the file removal, which tests make fail.
-int AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialogs& dialogs,
-                    std::error_code (*remove)(const std::string&) = removeFile);
+AjusteCode AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialogs& dialogs,
+                           std::error_code (*remove)(const std::string&) = removeFile);
 
 }  // namespace torva

@@ -104,7 +104,7 @@ TEST_F(AjustaRegistrosTest, AFailureKeepsTheOriginalAndTellsTheOperator) {
     struct Case {
         const char* what;
         std::string blocker;  // a directory where the operation needs a file
-        int code;
+        AjusteCode code;
         std::string message;
     };
     const std::string failed = "ERROR, no fue posible ajustar los registros del archivo '" + path +

@@ -31,7 +31,7 @@ TEST_F(SignedContent, FilesNamingUpToSixSignersAreSignedOncePerCurp) {
             content += "501|1234|400123" + std::to_string(i) + "|" + kCurps[i] + "|\r\n";
         }
         writeBytes(file, content + "201|4001234|\r\n");
-        EXPECT_EQ(sign(), 0) << count;
+        EXPECT_EQ(sign(), firma::kFirmado) << count;
         EXPECT_EQ(dialogs.texts(), std::vector<std::string>{}) << count;
 
         const ArchivoFirmado signedFile = separaFirmas(readBytes(file));
@@ -50,7 +50,7 @@ TEST_F(SignedContent, AContentEndingInAClosingRecordOfItsOwnIsRefused) {
         std::string bytes;
     };
     // A file signed once, then changed: its closing record no longer verifies.
-    ASSERT_EQ(sign(), 0);
+    ASSERT_EQ(sign(), firma::kFirmado);
     std::string changed = readBytes(file);
     changed[changed.find("4001234")] = '5';
     const Case cases[] = {
@@ -76,14 +76,14 @@ TEST_F(SignedContent, ThePassPhraseIsTriedAsUtf8AndAsWindows1252) {
         const char* what;
         std::string keyPassPhrase;  // the bytes the key was encrypted with
         std::string typed;          // the configuration's text, UTF-8
-        std::int32_t result;
+        FirmaResult result;
     };
     const Case cases[] = {
         {"set by a Windows tool",
          "Contrase\xF1"
          "a#2024",
-         "Contraseña#2024", 0},
-        {"set as UTF-8", "Contraseña#2024", "Contraseña#2024", 0},
+         "Contraseña#2024", firma::kFirmado},
+        {"set as UTF-8", "Contraseña#2024", "Contraseña#2024", firma::kFirmado},
         {"wrong in both forms",
          "Contrase\xF1"
          "a#2024",
@@ -95,7 +95,7 @@ TEST_F(SignedContent, ThePassPhraseIsTriedAsUtf8AndAsWindows1252) {
         writeKey(key_.get(), keyPath, c.keyPassPhrase, KeyForm::EncryptedDer);
         config.set(slot::kKeyPassword, c.typed);
         EXPECT_EQ(sign(), c.result) << c.what;
-        if (c.result != 0) {
+        if (!ok(c.result)) {
             EXPECT_EQ(dialogs.texts(),
                       std::vector<std::string>{mensajeFirma(firma::kContrasenaIncorrecta, file)});
         }
@@ -122,7 +122,7 @@ TEST_F(SignedContent, TheReadmeRecipeVerifiesAnyContentOneSignerAtATime) {
     };
     for (const Case& c : cases) {
         writeBytes(file, c.bytes);
-        ASSERT_EQ(sign(), 0) << c.what;
+        ASSERT_EQ(sign(), firma::kFirmado) << c.what;
         EXPECT_EQ(verifyTool(file, cerPath), 0) << c.what;
         for (int k = 1; k <= c.signers; ++k) {
             EXPECT_EQ(readmeRecipe(file, c.signers, k), 0) << c.what << ", signer " << k;
@@ -171,8 +171,8 @@ TEST_F(SignedContent, EveryFileReportedSignedVerifies) {
         }
         dialogs = ScriptedDialogs();
         writeBytes(file, content);
-        const std::int32_t result = sign();
-        if (result != 0) {
+        const FirmaResult result = sign();
+        if (!ok(result)) {
             ++refused;
             EXPECT_EQ(readBytes(file), content) << round;
             ASSERT_EQ(dialogs.texts().size(), 1u) << round;
@@ -187,7 +187,7 @@ TEST_F(SignedContent, EveryFileReportedSignedVerifies) {
         ASSERT_GT(signers, 0) << round;
         EXPECT_EQ(verifyTool(file, cerPath), 0) << round;
         EXPECT_EQ(readmeRecipe(file, signers, 1 + round % signers), 0) << round;
-        EXPECT_EQ(sign(), 0) << round;
+        EXPECT_EQ(sign(), firma::kFirmado) << round;
         EXPECT_EQ(readBytes(file), bytes) << round;
     }
     EXPECT_GT(signedFiles, 30);

@@ -27,7 +27,7 @@ class SigningFixture : public ::testing::Test {
     void SetUp() override;
 
     // FirmaArchivo with the OpenSSL library on the fixture's file.
-    std::int32_t sign(std::uint8_t tipo = 0);
+    FirmaResult sign(std::uint8_t tipo = 0);
     // torva-verify's exit status for the file and a certificate.
     int verifyTool(const std::string& file, const std::string& cer) const;
     // The exit status of the README's openssl recipe, its lines run as they

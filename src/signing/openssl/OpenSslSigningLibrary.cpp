@@ -22,7 +22,7 @@ struct Firmante {
 // The signers of the records, each with complete key data: code 2 when a
 // signer has no KEY path (the record was not completed), 16 when a text was
 // cut to its field's length (no file or pass phrase is to blame then).
-std::int32_t leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>& firmantes) {
+FirmaCode leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>& firmantes) {
     for (const RegistroFirma& r : registros) {
         if (!tieneCurp(r)) {
             continue;
@@ -49,7 +49,7 @@ struct Credencial {
     ossl::Cert cert;
 };
 
-std::int32_t cargaCredencial(const Firmante& f, Credencial& out) {
+FirmaCode cargaCredencial(const Firmante& f, Credencial& out) {
     ossl::LoadedKey key = ossl::loadPrivateKey(f.key, f.password);
     if (key.code != firma::kOk) {
         return key.code;
@@ -110,8 +110,8 @@ std::error_code OpenSslSigningLibrary::leeArchivo(Leido leido, const std::string
     return readFileBytes(path, bytes);
 }
 
-std::int32_t OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*tipo*/,
-                                                RegistrosFirma& registros) {
+FirmaCode OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*tipo*/,
+                                             RegistrosFirma& registros) {
     leido_ = {};
     if (!isRegularFile(path)) {
         return firma::kBuscaArchivoNoEncontrado;
@@ -132,8 +132,8 @@ std::int32_t OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t 
     return firma::kOk;
 }
 
-std::int32_t OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uint8_t tipo,
-                                                        RegistrosFirma& registros) {
+FirmaCode OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uint8_t tipo,
+                                                     RegistrosFirma& registros) {
     // What the search read is used by this call or not at all.
     Leido leido = std::move(leido_);
     leido_ = {};
@@ -146,7 +146,7 @@ std::int32_t OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::
     path = resolvePath(path);
 
     std::vector<Firmante> firmantes;
-    if (const std::int32_t r = leeFirmantes(registros, firmantes); r != firma::kOk) {
+    if (const FirmaCode r = leeFirmantes(registros, firmantes); r != firma::kOk) {
         return r;
     }
     if (firmantes.empty()) {
@@ -154,8 +154,7 @@ std::int32_t OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::
     }
     std::vector<Credencial> credenciales(firmantes.size());
     for (std::size_t i = 0; i < firmantes.size(); ++i) {
-        if (const std::int32_t r = cargaCredencial(firmantes[i], credenciales[i]);
-            r != firma::kOk) {
+        if (const FirmaCode r = cargaCredencial(firmantes[i], credenciales[i]); r != firma::kOk) {
             return r;
         }
     }

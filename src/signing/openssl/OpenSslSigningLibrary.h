@@ -20,10 +20,10 @@ namespace torva {
 // follows it, which takes them when the file has not changed in between.
 class OpenSslSigningLibrary final : public SigningLibrary {
   public:
-    std::int32_t BuscaCurpsG(std::string& path, std::uint8_t tipoDocumento,
-                             RegistrosFirma& registros) override;
-    std::int32_t GeneraFirmaDigitalG(std::string& path, std::uint8_t tipoDocumento,
-                                     RegistrosFirma& registros) override;
+    FirmaCode BuscaCurpsG(std::string& path, std::uint8_t tipoDocumento,
+                          RegistrosFirma& registros) override;
+    FirmaCode GeneraFirmaDigitalG(std::string& path, std::uint8_t tipoDocumento,
+                                  RegistrosFirma& registros) override;
 
   private:
     struct Leido {
