@@ -1,11 +1,29 @@
 // The split of a signed file into its content and its closing records.
-// Properties: content and records put back together are the file; the
-// content to sign ends in a line end; every CURP found is one of its fields.
+// Properties: content and records put back together are the file; a content
+// the library agrees to sign (one that does not end in a line of
+// closing-record form) splits back from its signed file exactly as it was
+// signed; every CURP found is one of its fields.
 #include <cstdint>
 #include <string>
 
 #include "fuzz/FuzzSupport.h"
 #include "signing/SignedFile.h"
+
+namespace {
+
+void requireSplitsBack(std::string_view contenido) {
+    using namespace torva;
+    if (terminaEnRegistroFea(contenido)) {
+        return;  // refused before signing
+    }
+    const std::string firmado = std::string(contenido) + std::string(finDeLinea(contenido));
+    const RegistroFea registro{"GODE561231HDFRRN09", "3030", "QUJD"};
+    const ArchivoFirmado archivo = separaFirmas(firmado + lineaFea(registro));
+    fuzz::require(archivo.contenido == firmado && archivo.firmas.size() == 1,
+                  "a signed content splits back from its closing record as it was signed");
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace torva;
@@ -18,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::require(joined == bytes, "content and closing records make up the file");
 
-    const std::string contenido = contenidoAFirmar(bytes);
-    fuzz::require(contenido.empty() || contenido.back() == '\n' || contenido.back() == '\r',
-                  "the content to sign ends in a line end");
+    // A file signed again keeps either all of its text or only its content.
+    requireSplitsBack(bytes);
+    requireSplitsBack(archivo.contenido);
 
     for (const std::string& curp : buscaCurps(archivo.contenido, 6)) {
         fuzz::require(esCurp(curp) && archivo.contenido.find(curp) != std::string::npos,
