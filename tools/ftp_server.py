@@ -147,6 +147,8 @@ def run_ftp(args):
                     self._resp = ("426 Transfer aborted.", lambda *a: None)
                     self.close()
 
+            handle_read_event = handle_read
+
         Handler.dtp_handler = CuttingDTP
         Handler.use_sendfile = False
     elif args.mode == "trickle":
@@ -171,6 +173,8 @@ def run_ftp(args):
                 if self.tot_bytes_received > limit:
                     self.file_obj.flush()
                     os._exit(0)
+
+            handle_read_event = handle_read
 
         Handler.dtp_handler = DyingDTP
         Handler.use_sendfile = False

@@ -23,6 +23,7 @@ struct FtpTimeouts {
 struct FtpFileFailure {
     std::string name;
     FtpCode code = ftp::kOk;
+    bool operator==(const FtpFileFailure&) const = default;
 };
 
 // What the last call left undone beyond its result code.
@@ -77,8 +78,9 @@ class FtpClient {
     virtual FtpCode DownloadFiles(const std::string& localDirectory,
                                   const std::string& remoteDirectory, const std::string& mask) = 0;
     // The names (NLST) of the remote directory that are safe as local file
-    // names, by the rules of DownloadFiles, in the server's order. An empty
-    // directory is kOk with no names.
+    // names, by the rules of DownloadFiles, in the server's order; of names
+    // equal without regard to case only the first. An empty directory is kOk
+    // with no names.
     virtual FtpCode ListNames(const std::string& remoteDirectory, std::vector<std::string>& names) {
         (void)remoteDirectory;
         names.clear();

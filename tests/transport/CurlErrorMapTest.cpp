@@ -108,6 +108,9 @@ TEST(CurlErrorMap, AFileErrorKeepsTheSessionAConnectionErrorEndsIt) {
     EXPECT_FALSE(keepsSession(CURLE_OPERATION_TIMEDOUT, 0));
     EXPECT_FALSE(keepsSession(CURLE_COULDNT_CONNECT, 0));
     EXPECT_TRUE(keepsSession(CURLE_PARTIAL_FILE, 426));
+    EXPECT_TRUE(keepsSession(CURLE_SEND_ERROR, 125));
+    EXPECT_FALSE(keepsSession(CURLE_SEND_ERROR, 125, true));
+    EXPECT_FALSE(keepsSession(CURLE_PARTIAL_FILE, 150, true));
 
     EXPECT_TRUE(mayBeStaleConnection(CURLE_OPERATION_TIMEDOUT, 0));
     EXPECT_TRUE(mayBeStaleConnection(CURLE_FTP_COULDNT_RETR_FILE, 421));

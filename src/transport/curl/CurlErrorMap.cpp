@@ -199,11 +199,15 @@ FtpCode mapCurlResult(int curlCode, long ftpReply, FtpStep step, bool serverClos
     }
 }
 
-bool keepsSession(int curlCode, long ftpReply) {
-    if (ftpReply == kReplyServiceClosing) {
+bool keepsSession(int curlCode, long ftpReply, bool serverClosed) {
+    if (ftpReply == kReplyServiceClosing || serverClosed) {
         return false;
     }
     switch (static_cast<CURLcode>(curlCode)) {
+        case CURLE_SEND_ERROR:
+        case CURLE_RECV_ERROR:
+            // A data connection broken off by a server that stayed.
+            return true;
         case CURLE_OK:
         case CURLE_REMOTE_FILE_NOT_FOUND:
         case CURLE_FTP_COULDNT_RETR_FILE:

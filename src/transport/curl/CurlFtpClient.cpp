@@ -45,6 +45,19 @@ std::size_t discard(char*, std::size_t size, std::size_t count, void*) {
 // How long a closing control connection is watched for the server's end.
 constexpr std::chrono::milliseconds kCloseWatch{50};
 
+bool brokenTransfer(int result) {
+    switch (static_cast<CURLcode>(result)) {
+        case CURLE_SEND_ERROR:
+        case CURLE_RECV_ERROR:
+        case CURLE_PARTIAL_FILE:
+        case CURLE_GOT_NOTHING:
+        case CURLE_UPLOAD_FAILED:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void applySettings(CURL* h, const FtpSettings& s, bool fresh, long timeLeftMs) {
     const FtpTimeouts& t = s.timeouts;
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
@@ -191,6 +204,10 @@ CurlFtpClient::Attempt CurlFtpClient::perform(const std::string& url, const Conf
     curl_easy_setopt(handle_, CURLOPT_CLOSESOCKETDATA, this);
     a.result = run();
     a.serverClosed = serverClosed_;
+    // A connection libcurl kept after a broken transfer may be one the server left.
+    if (!a.serverClosed && brokenTransfer(a.result) && control_ != CURL_SOCKET_BAD) {
+        a.serverClosed = serverLeftControl(control_, kCloseWatch);
+    }
     curl_easy_getinfo(handle_, CURLINFO_RESPONSE_CODE, &a.reply);
     long connects = 0;
     curl_easy_getinfo(handle_, CURLINFO_NUM_CONNECTS, &connects);
@@ -206,7 +223,7 @@ bool CurlFtpClient::retryable(const Attempt& a, int tries) const {
 
 FtpCode CurlFtpClient::failure(const Attempt& a, FtpStep step) {
     const FtpCode code = mapCurlResult(a.result, a.reply, step, a.serverClosed);
-    if (!keepsSession(a.result, a.reply) || code == ftp::kConnectionClosed) {
+    if (!keepsSession(a.result, a.reply, a.serverClosed) || code == ftp::kConnectionClosed) {
         dropSession();
     }
     return code;
