@@ -49,7 +49,7 @@ struct Timings {
     template <typename Call>
     void time(Call&& call) {
         const auto start = Clock::now();
-        failures += call() != torva::ftp::kOk;
+        failures += !torva::ok(call());
         const double s = secondsSince(start);
         total += s;
         slowest = std::max(slowest, s);
@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
     std::printf("%d uploads, %d downloads and %d absent downloads, passive mode\n", files, files,
                 files);
     std::printf("  torvaval client, one session: %.2f s; absent file %d, QUIT %d\n", ours,
-                absentCode, quit);
+                codeNumber(absentCode), codeNumber(quit));
     uploads.print("uploads", files);
     downloads.print("downloads", files);
     absent.print("absent downloads", files);

@@ -10,7 +10,7 @@
 namespace torva {
 
 void PrintTo(const FtpFileFailure& f, std::ostream* os) {
-    *os << f.name << ":" << f.code;
+    *os << f.name << ":" << codeNumber(f.code);
 }
 
 namespace {
