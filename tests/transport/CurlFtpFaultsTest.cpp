@@ -148,20 +148,22 @@ TEST(CurlFtpFaults, A421AndCloseGivesAClosedConnection) {
 
 TEST(CurlFtpFaults, AServerSilentAfterLoginHoldsNoCallPastItsBound) {
     FtpFixture f("mute");
-    f.client.settings().timeouts.call = 3;
+    // One wait for a reply fits the call's bound, a retry's second one would not.
+    f.client.settings().timeouts.response = 3;
+    f.client.settings().timeouts.call = 4;
     writeBytes(f.remoteFile("ENV/m1234001.err"), "r");
     ASSERT_EQ(f.client.Connect(), ftp::kOk);
 
     auto start = Clock::now();
     EXPECT_NE(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"), ftp::kOk);
-    EXPECT_LT(secondsSince(start), 3.6);
+    EXPECT_LT(secondsSince(start), 5.0);
     EXPECT_TRUE(f.localNames().empty());
 
     // QUIT unanswered: awaited for the quit bound, then reported.
     ASSERT_EQ(f.client.Connect(), ftp::kOk);
     start = Clock::now();
     EXPECT_EQ(f.client.Disconnect(), ftp::kServerUnavailable);
-    EXPECT_LT(secondsSince(start), 1.5);
+    EXPECT_LT(secondsSince(start), 1.8);
     EXPECT_FALSE(f.client.IsConnected());
 }
 
@@ -172,7 +174,7 @@ TEST(CurlFtpFaults, ATricklingTransferIsAStall) {
     const auto start = Clock::now();
     EXPECT_EQ(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"),
               ftp::kReadFailed);
-    EXPECT_LT(secondsSince(start), 5.0);
+    EXPECT_LT(secondsSince(start), 8.0);
     EXPECT_TRUE(f.localNames().empty());
 }
 
