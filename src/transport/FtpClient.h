@@ -81,7 +81,8 @@ class FtpClient {
     // The names (NLST) of the remote directory that are safe as local file
     // names, by the rules of DownloadFiles, in the server's order; of names
     // equal without regard to case only the first. An empty directory is kOk
-    // with no names.
+    // with no names; sub-directories may be among the names. A client that
+    // cannot list answers kNotSupported.
     virtual FtpCode ListNames(const std::string& remoteDirectory, std::vector<std::string>& names) {
         (void)remoteDirectory;
         names.clear();
