@@ -29,6 +29,21 @@ TEST(RemoteNames, OnlyPlainNamesOfTheListedDirectoryAreKept) {
         {"con\ttab", nullptr},
         {"fin.", nullptr},
         {"fin ", nullptr},
+        // Names Windows keeps for devices, with any case or extension.
+        {"CON", nullptr},
+        {"nul", nullptr},
+        {"nul.txt", nullptr},
+        {"Aux .gen", nullptr},
+        {"COM1", nullptr},
+        {"lpt9.err", nullptr},
+        {"COM\u00b9", nullptr},
+        {"console.gen", "console.gen"},
+        {"com10", "com10"},
+        {"nulo.txt", "nulo.txt"},
+        // Text that is not UTF-8.
+        {"avis\xe9.gen", nullptr},
+        {"\xc0\xaf.gen", nullptr},
+        {"aviso\u00e9.gen", "aviso\u00e9.gen"},
     };
     for (const Case& c : cases) {
         const auto name = plainListingName(c.line, "ENV/general");
@@ -45,6 +60,16 @@ TEST(RemoteNames, NameListInOrderWithoutRepeatsOrJunk) {
     EXPECT_EQ(parseNameList(listing, "ENV/general"),
               (std::vector<std::string>{"b.txt", "a.txt", "c"}));
     EXPECT_TRUE(parseNameList("", "ENV/general").empty());
+}
+
+TEST(RemoteNames, NamesEqualWithoutRegardToCaseAreOneFile) {
+    const std::string listing =
+        "A\u00d1O.gen\r\nb.txt\r\na\u00f1o.GEN\r\nB.TXT\r\nb.txt\r\n"
+        "\u00e9t\u00e9.txt\r\n";
+    std::vector<std::string> twins;
+    EXPECT_EQ(parseNameList(listing, "ENV", &twins),
+              (std::vector<std::string>{"A\u00d1O.gen", "b.txt", "\u00e9t\u00e9.txt"}));
+    EXPECT_EQ(twins, (std::vector<std::string>{"a\u00f1o.GEN", "B.TXT"}));
 }
 
 TEST(RemoteNames, MasksMatchAsOnWindows) {
