@@ -7,8 +7,9 @@
 #include "platform/OperatorDialogs.h"
 #include "profiles/ConfigChecks.h"
 #include "profiles/ConfigFile.h"
-#include "state/ConfigRecord.h"
+#include "signing/SigningLibrary.h"
 #include "state/Captions.h"
+#include "state/ConfigRecord.h"
 #include "state/EditState.h"
 #include "state/Gauges.h"
 #include "state/Lists.h"
@@ -44,6 +45,8 @@ struct MainPorts {
     HostIdentity host;
     // The FTP session's client; none until the program wires one in.
     FtpClient* ftp = nullptr;
+    // The signing library; none when the program runs without one.
+    SigningLibrary* signer = nullptr;
 };
 
 }  // namespace torva

@@ -12,6 +12,13 @@ FolderIndex::FolderIndex(const std::string& directory) : directory_(resolvePath(
     }
 }
 
+FolderIndex::FolderIndex(std::string directory, const std::vector<DirEntry>& entries)
+    : directory_(std::move(directory)) {
+    for (const DirEntry& entry : entries) {
+        names_.emplace(foldName(entry.name), entry.name);
+    }
+}
+
 std::string FolderIndex::pathOf(std::string_view name) const {
     const auto it = names_.find(foldName(name));
     return joinPath(directory_, it == names_.end() ? name : std::string_view(it->second));

@@ -4,6 +4,9 @@
 #include <string_view>
 #include <system_error>
 #include <unordered_map>
+#include <vector>
+
+#include "platform/FileSystem.h"
 
 // The entries of one folder by their names folded as Windows compares them,
 // listed once. A pass that looks up many names in a folder, most of them
@@ -15,6 +18,8 @@ class FolderIndex {
     // Lists the folder (found without regard to case). A folder that cannot
     // be listed gives an empty index and the error.
     explicit FolderIndex(const std::string& directory);
+    // An index of a listing the caller has made of the (matched) folder.
+    FolderIndex(std::string directory, const std::vector<DirEntry>& entries);
 
     const std::string& directory() const { return directory_; }
     const std::error_code& error() const { return error_; }

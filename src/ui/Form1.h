@@ -40,6 +40,7 @@ class Form1 : public QMainWindow, public MainObserver {
     MainState& state() { return state_; }
     // The FTP client whose session the window closes when it closes.
     void setFtpClient(FtpClient* ftp) { ports_.ftp = ftp; }
+    void setSigningLibrary(SigningLibrary* signer) { ports_.signer = signer; }
 
     // MainObserver
     void slotChanged(int slot) override;
