@@ -77,6 +77,14 @@ def run_ftp(args):
                 with open(args.login_log, "a") as log:
                     log.write(username + "\n")
 
+    if args.refuse_listings:
+        def refuse(self, line):
+            self.respond("502 Command not implemented.")
+
+        Handler.ftp_NLST = refuse
+        Handler.ftp_LIST = refuse
+        Handler.ftp_MLSD = refuse
+
     Handler.authorizer = authorizer
     Handler.banner = "TORVA test server ready."
     Handler.permit_foreign_addresses = False
@@ -130,6 +138,8 @@ def main():
     parser.add_argument("--cut-bytes", type=int, default=4096)
     parser.add_argument("--auth-delay", type=float, default=0.5)
     parser.add_argument("--idle-timeout", type=float, default=300.0)
+    parser.add_argument("--refuse-listings", action="store_true",
+                        help="answer NLST, LIST and MLSD with 502, as some servers do")
     parser.add_argument("--login-log", default="", help="file that gets a line per login")
     parser.add_argument("--stop-file", default="")
     parser.add_argument("--lifetime", type=float, default=900.0)
