@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include "names/SentRegistry.h"
+#include "support/TempDir.h"
+
+namespace torva {
+namespace {
+
+TEST(SentRegistry, HoldsOnlyTheExactNameAndTimeOfEachField) {
+    test::TempDir dir;
+    const std::string path = dir.file("bitacora");
+    std::error_code ec;
+    EXPECT_EQ(SentRegistry::read(path, ec).size(), 0u);  // missing: empty
+    EXPECT_FALSE(ec);
+    test::writeBytes(path,
+                     "m1234001.123|03/05/2026 09:00:00\r\nm1234002.123|03/05/2026 09:00:00,"
+                     "m1234003.123|03/05/2026 09:00:01\r\n");
+    const SentRegistry registry = SentRegistry::read(path, ec);
+    EXPECT_TRUE(registry.holds("m1234001.123", "03/05/2026 09:00:00"));
+    EXPECT_TRUE(registry.holds("m1234003.123", "03/05/2026 09:00:01"));  // after a comma
+    EXPECT_FALSE(registry.holds("m1234001.123", "03/05/2026 09:00:01"));
+    EXPECT_FALSE(registry.holds("m1234002.12", "3|03/05/2026 09:00:00"));
+}
+
+}  // namespace
+}  // namespace torva
