@@ -99,6 +99,7 @@ struct Pass {
     std::string logPath;
     std::string registryPath;
     bool sinFirmador = false;  // told once per pass
+    bool sinConexion = false;  // the session was lost: no more uploads this pass
 };
 
 // The new files of the patente and the send letters, in lower case. On
@@ -155,11 +156,20 @@ bool firmaSiToca(Pass& pass, const std::string& path, const std::string& name) {
 
 void envia(Pass& pass, const std::string& path, const std::string& name) {
     CycleContext& ctx = pass.ctx;
+    if (pass.sinConexion) {
+        return;
+    }
     setEvento(ctx, "Enviando " + name);
     // Taken before the upload: a file rewritten meanwhile has a newer time
     // than its registry line and goes out again at the next pass.
     const auto modified = modificationTime(path);
-    if (!modified || SendFile(pass.session, path, remote::uploadPath(name)) != ftp::kOk) {
+    if (!modified) {
+        return;
+    }
+    if (SendFile(pass.session, path, remote::uploadPath(name)) != ftp::kOk) {
+        // Without a session the rest wait for the next pass instead of each
+        // waiting out its own connection attempt.
+        pass.sinConexion = !ctx.ftp.IsConnected();
         return;
     }
     std::string failure;

@@ -143,11 +143,12 @@ TEST(EnviaArchivos, WrongDayOrFolioIsRefusedToRechaza) {
 TEST(EnviaArchivos, AFailedUploadLeavesTheFileAndWritesNothing) {
     PassFixture f;
     f.drop("m1234001.123", kContent);
+    f.drop("m1234002.123", kContent);
     f.server->stop();
 
     EnviaArchivos(f.ctx);
     EXPECT_EQ(f.captions.get(Caption::Evento).rfind("ERROR al conectar- ", 0), 0u);
-    EXPECT_EQ(f.dialogs.componentErrors.size(), 1u);
+    EXPECT_EQ(f.dialogs.componentErrors.size(), 1u);  // one attempt per pass, not per file
     EXPECT_EQ(readBytes(joinPath(f.send, "m1234001.123")), kContent);
     EXPECT_TRUE(f.namesIn(f.pend).empty());
     EXPECT_TRUE(f.namesIn(f.sent).empty());
@@ -158,7 +159,8 @@ TEST(EnviaArchivos, AFailedUploadLeavesTheFileAndWritesNothing) {
     f.server->restart();
     f.config.set(slot::kPort, f.server->portText());
     EnviaArchivos(f.ctx);  // tried again at the next pass
-    EXPECT_EQ(readBytes(f.remoteFile("REC/m1234001.123")), kContent);
+    EXPECT_EQ(f.namesIn(f.remoteFile("REC")),
+              (std::vector<std::string>{"m1234001.123", "m1234002.123"}));
 }
 
 TEST(EnviaArchivos, AFailedCopyIsReportedAndThePassGoesOn) {
