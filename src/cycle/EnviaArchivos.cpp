@@ -151,7 +151,7 @@ bool firmaSiToca(Pass& pass, const std::string& path, const std::string& name) {
     }
     std::string signedPath = path;
     std::uint8_t t = *tipo;
-    return FirmaArchivo(signedPath, t, ctx.config, *ctx.signer, ctx.dialogs) == firma::kOk;
+    return ok(FirmaArchivo(signedPath, t, ctx.config, *ctx.signer, ctx.dialogs));
 }
 
 void envia(Pass& pass, const std::string& path, const std::string& name) {
@@ -166,7 +166,7 @@ void envia(Pass& pass, const std::string& path, const std::string& name) {
     if (!modified) {
         return;
     }
-    if (SendFile(pass.session, path, remote::uploadPath(name)) != ftp::kOk) {
+    if (!ok(SendFile(pass.session, path, remote::uploadPath(name)))) {
         // Without a session the rest wait for the next pass instead of each
         // waiting out its own connection attempt.
         pass.sinConexion = !ctx.ftp.IsConnected();
