@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "cycle/LineRepair.h"
@@ -110,6 +111,7 @@ std::vector<std::string> buscaNuevos(Pass& pass, const std::vector<DirEntry>& en
     const std::string patente = config.patente();
     const std::string& letters = config.get(slot::kSendLetters);
     std::vector<std::string> queue;
+    std::unordered_set<std::string> queued;  // names that differ only in case (POSIX) go once
     for (const DirEntry& entry : entries) {
         const std::string& n = entry.name;
         const NameParts parts = parseName(n);
@@ -122,7 +124,7 @@ std::vector<std::string> buscaNuevos(Pass& pass, const std::vector<DirEntry>& en
             continue;  // gone since the listing
         }
         std::string lower = asciiLower(n);
-        if (!registry.holds(lower, fileTimeText(*modified))) {
+        if (!registry.holds(lower, fileTimeText(*modified)) && queued.insert(lower).second) {
             queue.push_back(std::move(lower));
         }
     }
