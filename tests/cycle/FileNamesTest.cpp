@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "cycle/SentRegistry.h"
 #include "names/FileNames.h"
 #include "names/JulianDay.h"
-#include "cycle/SentRegistry.h"
 #include "names/WorkDirs.h"
 #include "platform/Paths.h"
 
