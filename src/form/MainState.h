@@ -9,6 +9,7 @@
 #include "platform/OperatorDialogs.h"
 #include "profiles/ConfigChecks.h"
 #include "profiles/ConfigFile.h"
+#include "profiles/ProfileContext.h"
 #include "state/Captions.h"
 #include "state/ConfigRecord.h"
 #include "state/CycleState.h"
@@ -16,6 +17,7 @@
 #include "state/Gauges.h"
 #include "state/Lists.h"
 #include "transport/FtpClient.h"
+#include "transport/FtpSession.h"
 
 namespace torva {
 
@@ -37,10 +39,12 @@ struct MainState {
 
     void setObserver(MainObserver* observer);
     std::string configPath() const { return configFilePath(configDirectory, profileIndex); }
-    ConfigView configView(OperatorDialogs& dialogs) {
-        return {config, captions, edit, gauges, dialogs};
+    ProfileContext profiles(OperatorDialogs& dialogs) {
+        return {config, captions, lists, edit, gauges, dialogs};
     }
-    CheckView checkView(OperatorDialogs& dialogs) { return {config, lists, edit, dialogs}; }
+    FtpSession ftpSession(FtpClient& client, OperatorDialogs& dialogs) {
+        return {client, config, captions, dialogs};
+    }
 };
 
 // What the main window's logic uses from outside.

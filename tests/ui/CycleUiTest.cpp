@@ -66,8 +66,12 @@ TEST(CycleUi, IniciarConnectsPassesAndCountsDownDetenerStops) {
         saved.set(i, text);
     }
     Captions captions;
+    Lists lists;
+    EditState edit;
+    Gauges gauges;
     test::ScriptedDialogs quiet;
-    ASSERT_TRUE(GrabaConfiguracion(saved, captions, quiet, configFilePath(local.path(), 0)));
+    ASSERT_TRUE(GrabaConfiguracion({saved, captions, lists, edit, gauges, quiet},
+                                   configFilePath(local.path(), 0)));
     form.load(0, local.path());
     ASSERT_EQ(form.state().config.get(slot::kPassword), "secreto");
     ASSERT_EQ(form.state().config.get(slot::kHost), "127.0.0.1");
