@@ -33,6 +33,9 @@ class ScriptedDialogs final : public OperatorDialogs {
     std::function<void(FileSelection&)> onChooseFiles;
     int fileSelections = 0;
 
+    // Runs while a message box is open, as the event loop would run timers.
+    std::function<void()> whileShown;
+
     std::vector<Shown> shown;
     std::vector<int> componentErrors;
     int beeps = 0;
