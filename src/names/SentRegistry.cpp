@@ -32,6 +32,8 @@ SentRegistry SentRegistry::read(const std::string& path, std::error_code& ec) {
         return registry;
     }
     for (const std::string& line : lines) {
+        // A name with a comma ("m1234001,123") would never match its pieces.
+        registry.entries_.insert(line);
         std::size_t start = 0;
         while (true) {
             const std::size_t comma = line.find(',', start);
@@ -46,9 +48,9 @@ SentRegistry SentRegistry::read(const std::string& path, std::error_code& ec) {
 }
 
 bool SentRegistry::holds(std::string_view lowerName, std::string_view timeText) const {
-    std::string key;
-    key.reserve(lowerName.size() + 1 + timeText.size());
-    key.append(lowerName).append("|").append(timeText);
+    // The line was written in Windows-1252, where a character it lacks became "?".
+    std::string key = ansiToUtf8(utf8ToAnsi(lowerName));
+    key.append("|").append(timeText);
     return entries_.count(key) != 0;
 }
 

@@ -34,5 +34,17 @@ TEST(SentRegistry, HoldsOnlyTheExactNameAndTimeOfEachField) {
     EXPECT_FALSE(registry.holds("m1234002.12", "3|03/05/2026 09:00:00"));
 }
 
+TEST(SentRegistry, HoldsEveryNameItsWriterAppended) {
+    test::TempDir dir;
+    const std::string path = dir.file("bitacora");
+    const FileTime t = std::chrono::system_clock::from_time_t(1765300000);
+    // A comma, a character Windows-1252 lacks, one it has.
+    for (const std::string name : {"m1234001,123", "m123400\u0101.123", "m123400\u00f1.123"}) {
+        ASSERT_FALSE(appendRegistryLine(path, name, t));
+        std::error_code ec;
+        EXPECT_TRUE(SentRegistry::read(path, ec).holds(name, fileTimeText(t))) << name;
+    }
+}
+
 }  // namespace
 }  // namespace torva
