@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/OperatorDialogs.h"
-#include "state/ConfigRecord.h"
 #include "state/Captions.h"
+#include "state/ConfigRecord.h"
 #include "state/EditState.h"
 #include "state/Gauges.h"
 

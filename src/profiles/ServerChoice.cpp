@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "profiles/ConfigChecks.h"
+#include "profiles/ErrorText.h"
 
 namespace torva {
 
@@ -22,13 +23,18 @@ void CambiaServidor(ConfigRecord& config, EditState& edit, Captions& captions) {
         return;
     }
     const std::string path = joinPath(receive, "server.dat");
-    if (!isRegularFile(path)) {
+    if (!pathExists(path)) {
         return;
     }
     std::vector<std::string> lines;
-    const bool readable = !readAnsiLines(path, lines);
+    if (const auto ec = readAnsiLines(path, lines)) {
+        // The service's instruction is unknown: keep the server and the file.
+        captions.set(Caption::Evento, "No fue posible leer \"" + path + "\": " + errorText(ec) +
+                                          "; se conserva el servidor actual");
+        return;
+    }
     // Only a first line whose value is exactly 1 selects the secondary server.
-    if (readable && !lines.empty() && isNumeric(lines[0]) && leadingNumber(lines[0]) == 1.0) {
+    if (!lines.empty() && isNumeric(lines[0]) && leadingNumber(lines[0]) == 1.0) {
         SeleccionaServidor(config, edit, ServerOption::Secundario);
         captions.set(Caption::Evento, "Conexión a TORVA mediante el Servidor Secundario");
     } else {
@@ -36,7 +42,7 @@ void CambiaServidor(ConfigRecord& config, EditState& edit, Captions& captions) {
         captions.set(Caption::Evento, "Conexión a TORVA mediante el Servidor Primario");
     }
     if (const auto ec = removeFile(path)) {
-        captions.set(Caption::Evento, "No fue posible borrar \"" + path + "\": " + ec.message());
+        captions.set(Caption::Evento, "No fue posible borrar \"" + path + "\": " + errorText(ec));
     }
 }
 

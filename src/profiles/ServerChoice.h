@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/ConfigRecord.h"
 #include "state/Captions.h"
+#include "state/ConfigRecord.h"
 #include "state/EditState.h"
 
 namespace torva {

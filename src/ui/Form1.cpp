@@ -190,10 +190,11 @@ void Form1::editStateChanged() {
     opnSecundario_->setEnabled(edit.editing());
     (edit.server() == ServerOption::Primario ? opnPrimario_ : opnSecundario_)->setChecked(true);
 
-    const bool hidden = edit.hiddenFieldsVisible();
     for (int i : {slot::kHost, slot::kPassword, slot::kRecord500Length}) {
-        fields_[i]->setVisible(hidden);
-        fieldLabels_[i]->setVisible(hidden);
+        const bool shown =
+            i == slot::kRecord500Length ? edit.record500Visible() : edit.hiddenFieldsVisible();
+        fields_[i]->setVisible(shown);
+        fieldLabels_[i]->setVisible(shown);
     }
     const Panel panel = edit.panel();
     fmeServidor_->setVisible(panel == Panel::Servidor);

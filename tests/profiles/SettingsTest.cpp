@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/FileSystem.h"
 #include "profiles/CycleLength.h"
 #include "profiles/EditMode.h"
@@ -61,6 +63,24 @@ TEST(Settings, NoInstructionFileChangesNothing) {
     CambiaServidor(config, edit, captions);
     EXPECT_EQ(config.get(slot::kHost), "Host(0)");
     EXPECT_EQ(captions.get(Caption::Evento), status);
+}
+
+TEST(Settings, AnUnreadableInstructionFileIsReportedAndKept) {
+    TempDir dir;
+    ConfigRecord config;
+    EditState edit;
+    Captions captions;
+    config.set(slot::kReceiveDir, dir.path());
+    config.set(slot::kPrimaryServer, "pri");
+    config.set(slot::kSecondaryServer, "sec");
+    SeleccionaServidor(config, edit, ServerOption::Secundario);
+    std::filesystem::create_directory(dir.file("server.dat"));
+    CambiaServidor(config, edit, captions);
+    EXPECT_EQ(edit.server(), ServerOption::Secundario);
+    EXPECT_EQ(config.get(slot::kHost), "sec");
+    EXPECT_EQ(captions.get(Caption::Evento).rfind("No fue posible leer", 0), 0u)
+        << captions.get(Caption::Evento);
+    EXPECT_TRUE(pathExists(dir.file("server.dat")));
 }
 
 TEST(Settings, SigningStaysOffWithoutKeyCertificateAndPassPhrase) {
