@@ -1,0 +1,84 @@
+// The main window on a 1366 x 768 screen: every tab and panel fits, and the
+// window is no larger after a panel closes. With TORVA_SCREENSHOTS set to a
+// folder, each view is also saved there as a PNG.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+#include "ui/Form1.h"
+
+namespace torva::ui {
+namespace {
+
+using test::ScriptedDialogs;
+using test::TempDir;
+
+// The work area of a 1366 x 768 screen under a title bar and a task bar.
+constexpr int kScreenWidth = 1366;
+constexpr int kScreenHeight = 768;
+constexpr int kWindowDecoration = 40 + 40;
+
+void shoot(QWidget& window, const char* name) {
+    const QByteArray dir = qgetenv("TORVA_SCREENSHOTS");
+    if (!dir.isEmpty()) {
+        EXPECT_TRUE(
+            window.grab().save(QDir(QString::fromLocal8Bit(dir))
+                                   .filePath(QString::fromLatin1(name) + QStringLiteral(".png"))));
+    }
+}
+
+void expectFits(QWidget& window, const char* view) {
+    QCoreApplication::processEvents();
+    EXPECT_LE(window.width(), kScreenWidth) << view;
+    EXPECT_LE(window.height(), kScreenHeight - kWindowDecoration) << view;
+    EXPECT_LE(window.minimumSizeHint().height(), kScreenHeight - kWindowDecoration) << view;
+}
+
+TEST(Layout, EveryTabAndPanelFitsA1366By768ScreenAndThePanelsGiveTheSpaceBack) {
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    SettableClock clock{{2026, 12, 9, 9, 30, 0}};
+    Form1 form(dialogs, clock, HostIdentity{"pc-aduana", "192.0.2.7"});
+    form.load(0, dir.path());
+    form.state().config.setModified(false);
+    form.show();
+    QCoreApplication::processEvents();
+    const QSize closed = form.size();
+
+    auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    ASSERT_NE(tabs, nullptr);
+    const char* tabNames[] = {"tab-configuracion", "tab-status", "tab-conexion"};
+    for (int t = 0; t < 3; ++t) {
+        tabs->setCurrentIndex(t);
+        expectFits(form, tabNames[t]);
+        shoot(form, tabNames[t]);
+    }
+    tabs->setCurrentIndex(0);
+    struct Panel {
+        const char* open;
+        const char* close;
+        const char* shot;
+    };
+    const Panel panels[] = {
+        {"CmdServidor", "CmdFmeservidor", "panel-servidor"},
+        {"CmdDatosFirma", "CmdOcultarfmeFEA", "panel-firma"},
+        {"CmdRutas", "CmdOcultarFmeRutas", "panel-rutas"},
+    };
+    for (const auto& p : panels) {
+        form.findChild<QPushButton*>(QString::fromLatin1(p.open))->click();
+        expectFits(form, p.shot);
+        shoot(form, p.shot);
+        form.findChild<QPushButton*>(QString::fromLatin1(p.close))->click();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(form.size(), closed) << p.shot;
+    }
+}
+
+}  // namespace
+}  // namespace torva::ui
