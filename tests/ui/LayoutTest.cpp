@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "platform/Ansi.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "ui/Form1.h"
@@ -33,6 +34,34 @@ void shoot(QWidget& window, const char* name) {
     }
 }
 
+// A profile as an office has it, so the screenshots show real values.
+void writeSampleProfile(const TempDir& dir) {
+    const std::vector<std::string> lines = {"127.0.0.1",
+                                            "agente1234",
+                                            "|1946|1946",
+                                            "C:\\TORVA\\Enviar",
+                                            "C:\\TORVA\\Recibir",
+                                            "001",
+                                            "500",
+                                            "21",
+                                            "127.0.0.1",
+                                            "127.0.0.2",
+                                            "m,b,c",
+                                            "m,r,c",
+                                            "1",
+                                            "C:\\TORVA\\FEA\\agente.key",
+                                            "C:\\TORVA\\FEA\\agente.cer",
+                                            "",
+                                            "0",
+                                            "24",
+                                            "1",
+                                            "0",
+                                            "C:\\Pagos\\m,C:\\Pagos\\b,C:\\Pagos\\c",
+                                            "C:\\Pagos\\Resp",
+                                            "1"};
+    ASSERT_FALSE(writeAnsiLines(dir.file("odbc0.reg"), lines));
+}
+
 void expectFits(QWidget& window, const char* view) {
     QCoreApplication::processEvents();
     EXPECT_LE(window.width(), kScreenWidth) << view;
@@ -44,9 +73,14 @@ TEST(Layout, EveryTabAndPanelFitsA1366By768ScreenAndThePanelsGiveTheSpaceBack) {
     TempDir dir;
     ScriptedDialogs dialogs;
     SettableClock clock{{2026, 12, 9, 9, 30, 0}};
+    writeSampleProfile(dir);
     Form1 form(dialogs, clock, HostIdentity{"pc-aduana", "192.0.2.7"});
     form.load(0, dir.path());
-    form.state().config.setModified(false);
+    EXPECT_TRUE(dialogs.shown.empty());
+    auto& lists = form.state().lists;
+    lists.set(ListId::Enviados, {"m1234001.343 - 09:12:04", "m1234002.343 - 09:14:40"});
+    lists.set(ListId::Recibidos, {"m1234001.343 - 09:13:10"});
+    lists.set(ListId::Pendientes, {"m1234002.343"});
     form.show();
     QCoreApplication::processEvents();
     const QSize closed = form.size();
