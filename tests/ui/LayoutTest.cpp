@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include "platform/Ansi.h"
 #include "support/ScriptedDialogs.h"
@@ -94,6 +95,13 @@ TEST(Layout, EveryTabAndPanelFitsA1366By768ScreenAndThePanelsGiveTheSpaceBack) {
         shoot(form, tabNames[t]);
     }
     tabs->setCurrentIndex(0);
+    // The hidden fields keep their rows: showing them moves nothing.
+    auto* picture = form.findChild<QWidget*>(QStringLiteral("Image3(0)"));
+    QTest::mouseDClick(picture, Qt::LeftButton);
+    ASSERT_TRUE(form.findChild<QWidget*>(QStringLiteral("TxtConfiguration(17)"))->isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.size(), closed);
+    QTest::mouseDClick(picture, Qt::LeftButton);
     struct Panel {
         const char* open;
         const char* close;
