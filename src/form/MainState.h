@@ -7,12 +7,14 @@
 #include "platform/OperatorDialogs.h"
 #include "profiles/ConfigChecks.h"
 #include "profiles/ConfigFile.h"
-#include "state/ConfigRecord.h"
+#include "profiles/ProfileContext.h"
 #include "state/Captions.h"
+#include "state/ConfigRecord.h"
 #include "state/EditState.h"
 #include "state/Gauges.h"
 #include "state/Lists.h"
 #include "transport/FtpClient.h"
+#include "transport/FtpSession.h"
 
 namespace torva {
 
@@ -31,10 +33,12 @@ struct MainState {
 
     void setObserver(MainObserver* observer);
     std::string configPath() const { return configFilePath(configDirectory, profileIndex); }
-    ConfigView configView(OperatorDialogs& dialogs) {
-        return {config, captions, edit, gauges, dialogs};
+    ProfileContext profiles(OperatorDialogs& dialogs) {
+        return {config, captions, lists, edit, gauges, dialogs};
     }
-    CheckView checkView(OperatorDialogs& dialogs) { return {config, lists, edit, dialogs}; }
+    FtpSession ftpSession(FtpClient& client, OperatorDialogs& dialogs) {
+        return {client, config, captions, dialogs};
+    }
 };
 
 // What the main window's logic uses from outside.

@@ -20,15 +20,15 @@ bool isSecretSlot(int i) {
     return i == slot::kPassword || i == slot::kKeyPassword;
 }
 
-void takeMissingFilePath(ConfigView view) {
-    view.dialogs.beep();
-    view.dialogs.beep();
-    showCritical(view.dialogs,
+void takeMissingFilePath(const ProfileContext& ctx) {
+    ctx.dialogs.beep();
+    ctx.dialogs.beep();
+    showCritical(ctx.dialogs,
                  "No se encontró el archivo de configuración de la patente. Capture y guarde la "
                  "configuración, o comuníquese al Centro de Prevalidación TORVA.");
-    view.edit.showHostAndPassword();
-    AlternaEdicion(view.edit, view.dialogs);
-    view.config.setModified(true);
+    ctx.edit.showHostAndPassword();
+    AlternaEdicion(ctx);
+    ctx.config.setModified(true);
 }
 
 void showHost(Captions& captions, const HostIdentity& host) {
@@ -42,33 +42,33 @@ std::string configFilePath(const std::string& configDirectory, int profileIndex)
     return joinPath(configDirectory, "odbc" + std::to_string(profileIndex) + ".reg");
 }
 
-void CargaConfiguracion(ConfigView view, const std::string& path, const HostIdentity& host) {
-    view.captions.set(Caption::Evento, "Cargando configuración...");
+void CargaConfiguracion(const ProfileContext& ctx, const std::string& path,
+                        const HostIdentity& host) {
+    ctx.captions.set(Caption::Evento, "Cargando configuración...");
     std::vector<std::string> lines;
     if (!pathExists(path)) {
-        showHost(view.captions, host);
-        takeMissingFilePath(view);
+        showHost(ctx.captions, host);
+        takeMissingFilePath(ctx);
         return;
     }
     if (const auto ec = readAnsiLines(path, lines)) {
         // Not a new profile: the file is kept as it is and no edit mode is offered over it.
-        showHost(view.captions, host);
-        showCritical(view.dialogs,
-                     "No fue posible leer el archivo de configuración \"" + path +
-                         "\": " + errorText(ec) +
-                         ". El archivo no se modificará; cierre el programa, revise "
-                         "el archivo o comuníquese al Centro de Prevalidación TORVA.");
-        view.captions.set(Caption::Evento, "No fue posible leer la configuración");
+        showHost(ctx.captions, host);
+        showCritical(ctx.dialogs, "No fue posible leer el archivo de configuración \"" + path +
+                                      "\": " + errorText(ec) +
+                                      ". El archivo no se modificará; cierre el programa, revise "
+                                      "el archivo o comuníquese al Centro de Prevalidación TORVA.");
+        ctx.captions.set(Caption::Evento, "No fue posible leer la configuración");
         return;
     }
-    ConfigRecord& config = view.config;
+    ConfigRecord& config = ctx.config;
     for (int i = 0; i < slot::kCount && i < static_cast<int>(lines.size()); ++i) {
-        const std::string& line = lines[i];
+        const std::string& line = lines[static_cast<std::size_t>(i)];
         if (isSecretSlot(i)) {
             config.set(i, decodeSecret(line));
         } else if (i == slot::kSign) {
             // Setting the box runs its handler: no signing without key, certificate and phrase.
-            ChkFirmar_Click(config, view.dialogs, leadingNumber(line) == 1.0);
+            ChkFirmar_Click(ctx, leadingNumber(line) == 1.0);
         } else if (ConfigRecord::isFlagSlot(i)) {
             // Setting the check box writes its state back into the slot.
             config.setFlag(i, leadingNumber(line) == 1.0);
@@ -80,20 +80,19 @@ void CargaConfiguracion(ConfigView view, const std::string& path, const HostIden
     }
     config.setModified(true);
     if (config.get(slot::kHost) != config.get(slot::kPrimaryServer)) {
-        SeleccionaServidor(config, view.edit, ServerOption::Secundario);
+        SeleccionaServidor(ctx, ServerOption::Secundario);
     }
-    showHost(view.captions, host);
-    view.gauges.setProgress(0);
-    view.captions.set(Caption::Evento, "Listo para Iniciar");
+    showHost(ctx.captions, host);
+    ctx.gauges.setProgress(0);
+    ctx.captions.set(Caption::Evento, "Listo para Iniciar");
 }
 
-bool GrabaConfiguracion(const ConfigRecord& config, Captions& captions, OperatorDialogs& dialogs,
-                        const std::string& path) {
-    captions.set(Caption::Evento, "Grabando configuración...");
+bool GrabaConfiguracion(const ProfileContext& ctx, const std::string& path) {
+    ctx.captions.set(Caption::Evento, "Grabando configuración...");
     auto fail = [&](const std::string& why) {
-        showCritical(dialogs, "No fue posible grabar la configuración en \"" + path + "\": " + why +
-                                  ". La configuración no se guardó.");
-        captions.set(Caption::Evento, "No se guardó la configuración");
+        showCritical(ctx.dialogs, "No fue posible grabar la configuración en \"" + path +
+                                      "\": " + why + ". La configuración no se guardó.");
+        ctx.captions.set(Caption::Evento, "No se guardó la configuración");
         return false;
     };
     // A file that exists but cannot be read was never loaded: it is not replaced.
@@ -107,11 +106,11 @@ bool GrabaConfiguracion(const ConfigRecord& config, Captions& captions, Operator
     std::vector<std::string> lines;
     lines.reserve(slot::kCount + 3);
     for (int i = 0; i < slot::kCount; ++i) {
-        const std::string value = oneLine(config.get(i));
+        const std::string value = oneLine(ctx.config.get(i));
         lines.push_back(isSecretSlot(i) ? encodeSecret(value) : value);
     }
-    lines.push_back(oneLine(captions.get(Caption::LocalNameLabel)));
-    lines.push_back(oneLine(captions.get(Caption::LocalAddressLabel)));
+    lines.push_back(oneLine(ctx.captions.get(Caption::LocalNameLabel)));
+    lines.push_back(oneLine(ctx.captions.get(Caption::LocalAddressLabel)));
     lines.push_back(kProgramVersionLine);
     if (const auto ec = writeAnsiLines(path, lines)) {
         return fail(errorText(ec));

@@ -2,7 +2,6 @@
 
 #include "names/FileNames.h"
 #include "names/JulianDay.h"
-#include "cycle/SentRegistry.h"
 #include "names/WorkDirs.h"
 #include "platform/Paths.h"
 
@@ -107,15 +106,6 @@ TEST(WorkDirs, LocalDirectoriesAndRemotePaths) {
     EXPECT_EQ(remote::uploadPath("M1234001.123"), "REC/m1234001.123");
     EXPECT_EQ(remote::configUploadPath(config, 3), "REC/user1234odbc3.reg");
     EXPECT_EQ(remote::responsePath("m1234001.err"), "ENV/m1234001.err");
-}
-
-TEST(SentRegistry, LineIsLowerCaseNameAndAStableTimeText) {
-    const FileTime t = std::chrono::system_clock::from_time_t(1765300000);
-    const std::string line = registryLine("M1234001.123", t);
-    EXPECT_EQ(line.rfind("m1234001.123|", 0), 0u);
-    EXPECT_EQ(line, registryLine("m1234001.123", t));
-    EXPECT_NE(line, registryLine("m1234001.123", t + std::chrono::seconds(1)));
-    EXPECT_EQ(fileTimeText(t).size(), 19u);  // dd/mm/yyyy HH:MM:SS
 }
 
 }  // namespace
