@@ -18,4 +18,5 @@ echo "== Core tests with AddressSanitizer and UndefinedBehaviorSanitizer (build-
 (cd build-asan && ctest --output-on-failure --timeout 600) || status=1
 echo "== Windows tests under Wine (build-win/)"
 (cd build-win && ctest --output-on-failure --timeout 600) || status=1
+echo "== Done in ${SECONDS} s"
 exit "$status"
