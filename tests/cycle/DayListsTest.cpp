@@ -70,7 +70,7 @@ TEST(DayLists, NothingPendingShowsItsTextOnTheWindowColour) {
 
 TEST(DayLists, SendFolderThatIsNoLocalPathLeavesBothListsAlone) {
     CycleFixture f;
-    f.state.config.set(slot::kSendDir, "relativo");
+    f.state.config.set(slot::kSendDir, "../relativo");
     f.state.lists.set(ListId::Pendientes, {"antes"});
     f.state.lists.set(ListId::Rechazados, {"antes"});
     CycleContext ctx = f.ctx();

@@ -62,7 +62,7 @@ TEST(CargaBitacora, ReadsSentAndReceivedLinesBackIntoTheirLists) {
 
 TEST(CargaBitacora, ReceiveFolderThatIsNoLocalPathStopsAfterTheFirstCaption) {
     LogFixture f;
-    f.config.set(slot::kReceiveDir, "relativo");
+    f.config.set(slot::kReceiveDir, "../relativo");
     f.load(343);
     EXPECT_EQ(f.captions.get(Caption::Evento), "Cargando Bitácora...");
 }
