@@ -5,6 +5,9 @@ namespace torva::test {
 DialogAnswer ScriptedDialogs::message(const std::string& title, const std::string& text,
                                       DialogIcon icon, DialogButtons buttons) {
     shown.push_back({title, text, icon, buttons});
+    if (whileShown) {
+        whileShown();
+    }
     if (buttons == DialogButtons::Ok) {
         return DialogAnswer::Ok;
     }
