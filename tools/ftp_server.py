@@ -113,6 +113,14 @@ def run_ftp(args):
                 data = data + extra_names
             FTPHandler.push_dtp_data(self, data, isproducer, file, cmd)
 
+    if args.refuse_listings:
+        def refuse(self, line):
+            self.respond("502 Command not implemented.")
+
+        Handler.ftp_NLST = refuse
+        Handler.ftp_LIST = refuse
+        Handler.ftp_MLSD = refuse
+
     Handler.authorizer = authorizer
     Handler.banner = "TORVA test server ready."
     Handler.permit_foreign_addresses = False
@@ -205,6 +213,8 @@ def main():
     parser.add_argument("--extra-names", default="")
     parser.add_argument("--auth-delay", type=float, default=0.5)
     parser.add_argument("--idle-timeout", type=float, default=300.0)
+    parser.add_argument("--refuse-listings", action="store_true",
+                        help="answer NLST, LIST and MLSD with 502, as some servers do")
     parser.add_argument("--login-log", default="", help="file that gets a line per login")
     parser.add_argument("--stop-file", default="")
     parser.add_argument("--lifetime", type=float, default=900.0)

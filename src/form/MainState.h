@@ -10,6 +10,7 @@
 #include "profiles/ConfigChecks.h"
 #include "profiles/ConfigFile.h"
 #include "profiles/ProfileContext.h"
+#include "signing/SigningLibrary.h"
 #include "state/Captions.h"
 #include "state/ConfigRecord.h"
 #include "state/CycleState.h"

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include "ui/FrmArchivosaEnviar.h"
 #include "ui/FrmMessage.h"
 
 namespace torva::ui {
@@ -110,6 +111,19 @@ void QtDialogs::showComponentError(int code) {
         errorWindow_->show();
     }
     errorWindow_->CodigoError = code;
+}
+
+void QtDialogs::chooseFiles(FileSelection& selection) {
+    FrmArchivosaEnviar window(selection, parent_);
+    // The operator picks with the arrow, also in the middle of a busy pass.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    window.exec();
+    if (busy) {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 }  // namespace torva::ui

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "cycle/SentRegistry.h"
 #include "names/FileNames.h"
 #include "names/JulianDay.h"
 #include "names/WorkDirs.h"

@@ -19,6 +19,15 @@ DialogAnswer ScriptedDialogs::message(const std::string& title, const std::strin
     return a;
 }
 
+void ScriptedDialogs::chooseFiles(FileSelection& selection) {
+    ++fileSelections;
+    if (onChooseFiles) {
+        onChooseFiles(selection);
+    } else {
+        OperatorDialogs::chooseFiles(selection);
+    }
+}
+
 std::vector<std::string> ScriptedDialogs::texts() const {
     std::vector<std::string> out;
     for (const auto& s : shown) {
