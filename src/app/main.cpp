@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/ProgramDirectory.h"
+#include "signing/openssl/OpenSslSigningLibrary.h"
 #include "transport/curl/CurlFtpClient.h"
 #include "ui/Form1.h"
 #include "ui/FrmEntrada.h"
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     torva::ui::QtDialogs dialogs;
     torva::SystemClock clock;
     torva::CurlFtpClient ftp;
+    torva::OpenSslSigningLibrary signer;
     const std::string configDirectory = torva::programDirectory();
 
     auto entrada = std::make_unique<torva::ui::FrmEntrada>(configDirectory, dialogs);
@@ -29,6 +31,7 @@ int main(int argc, char* argv[]) {
         dialogs, clock, torva::HostIdentity{torva::localHostName(), torva::localHostAddress()});
     dialogs.setParent(form.get());
     form->setFtpClient(&ftp);
+    form->setSigningLibrary(&signer);
     form->show();
     form->load(static_cast<std::uint8_t>(*entrada->chosenIndex()), configDirectory);
     entrada.reset();

@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/OperatorDialogs.h"
+#include "profiles/ConfigChecks.h"
 #include "signing/SigningLibrary.h"
 #include "state/Captions.h"
 #include "state/ConfigRecord.h"
@@ -13,6 +14,7 @@
 #include "state/Gauges.h"
 #include "state/Lists.h"
 #include "transport/FtpClient.h"
+#include "transport/FtpSession.h"
 
 namespace torva {
 
@@ -36,6 +38,11 @@ struct CycleContext {
     FtpClient& ftp;
     // None when the program runs without a signing library.
     SigningLibrary* signer = nullptr;
+
+    // The FTP session operations on this context's client and status line.
+    FtpSession session() { return {ftp, config, captions, dialogs, &letterOffset}; }
+    // The configuration checks on this context's lists.
+    CheckView checks() { return {config, lists, edit, dialogs}; }
 };
 
 }  // namespace torva

@@ -8,6 +8,14 @@ void MainState::setObserver(MainObserver* observer) {
     lists.setObserver(observer);
     edit.setObserver(observer);
     gauges.setObserver(observer);
+    cycle.setObserver(observer);
+}
+
+CycleContext cycleContext(MainState& state, MainPorts& ports) {
+    return {state.config,       state.captions,     state.lists,     state.edit,
+            state.gauges,       state.cycle,        state.julianDay, state.letterOffset,
+            state.profileIndex, state.configPath(), ports.dialogs,   ports.clock,
+            ports.ftpClient(),  ports.signer};
 }
 
 }  // namespace torva

@@ -3,12 +3,16 @@
 #include <cstdint>
 #include <string>
 
+#include "cycle/CycleContext.h"
+#include "form/OfflineFtpClient.h"
 #include "platform/Clock.h"
 #include "platform/OperatorDialogs.h"
 #include "profiles/ConfigChecks.h"
 #include "profiles/ConfigFile.h"
-#include "state/ConfigRecord.h"
+#include "signing/SigningLibrary.h"
 #include "state/Captions.h"
+#include "state/ConfigRecord.h"
+#include "state/CycleState.h"
 #include "state/EditState.h"
 #include "state/Gauges.h"
 #include "state/Lists.h"
@@ -24,10 +28,13 @@ struct MainState {
     Lists lists;
     EditState edit;
     Gauges gauges;
+    CycleState cycle;
 
     std::uint8_t profileIndex = 0;
     std::string configDirectory;
     int julianDay = 0;
+    // The letter offset A that `numLetras` leaves.
+    std::int16_t letterOffset = 0;
 
     void setObserver(MainObserver* observer);
     std::string configPath() const { return configFilePath(configDirectory, profileIndex); }
@@ -44,6 +51,15 @@ struct MainPorts {
     HostIdentity host;
     // The FTP session's client; none until the program wires one in.
     FtpClient* ftp = nullptr;
+    // None when the program runs without a signing library.
+    SigningLibrary* signer = nullptr;
+    // Stands in for the client until one is wired in.
+    OfflineFtpClient offline{};
+
+    FtpClient& ftpClient() { return ftp ? *ftp : offline; }
 };
+
+// The validation cycle's view of the main window.
+CycleContext cycleContext(MainState& state, MainPorts& ports);
 
 }  // namespace torva

@@ -1,5 +1,12 @@
 #include "form/MainWindowLogic.h"
 
+#include "cycle/CargaAvisos.h"
+#include "cycle/DepuraArchivos.h"
+#include "cycle/MuestraPendientes.h"
+#include "cycle/MuestraRechazados.h"
+#include "cycle/Start_Button_Click.h"
+#include "cycle/TmrControl_Timer.h"
+#include "logview/CargaBitacora.h"
 #include "names/JulianDay.h"
 #include "platform/DateText.h"
 #include "profiles/ConfigChecks.h"
@@ -9,12 +16,7 @@
 namespace torva {
 namespace {
 
-// Start-up steps whose subsystems are not built yet; each keeps its place.
-void CargaBitacora(MainState&) {}
-void MuestraRechazados(MainState&) {}
-void MuestraPendientes(MainState&) {}
-void DepuraArchivos(MainState&, MainPorts&) {}
-void CargaAvisos(MainState&) {}
+// Start-up step whose subsystem is not built yet; it keeps its place.
 void InicializaPruebas(MainState&) {}
 
 void muestraPatente(MainState& state, const Clock& clock) {
@@ -54,17 +56,31 @@ void CargaForm1(MainState& state, MainPorts& ports, std::uint8_t profileIndex,
     state.julianDay = Get_Juliano(ports.clock);
     state.captions.set(Caption::DiaJuliano, std::to_string(state.julianDay));
 
-    CargaBitacora(state);
-    MuestraRechazados(state);
-    MuestraPendientes(state);
+    CycleContext ctx = cycleContext(state, ports);
+    CargaBitacora(state.config, state.julianDay, state.captions, state.lists);
+    MuestraRechazados(ctx);
+    MuestraPendientes(ctx);
     RevisaConfiguracionInicial(state, ports);
     if (state.config.get(slot::kPurge) == "1") {
-        DepuraArchivos(state, ports);
+        DepuraArchivos(ctx);
     }
-    CargaAvisos(state);
+    CargaAvisos(ctx);
     muestraPatente(state, ports.clock);
     InicializaPruebas(state);
     state.config.setModified(false);
+}
+
+void TmrControl_Timer(MainState& state, MainPorts& ports) {
+    CycleContext ctx = cycleContext(state, ports);
+    TmrControl_Timer(ctx);
+}
+
+void Start_Button_Click(MainState& state, MainPorts& ports) {
+    if (state.cycle.passInProgress) {
+        return;
+    }
+    CycleContext ctx = cycleContext(state, ports);
+    Start_Button_Click(ctx);
 }
 
 void GuardaConfiguracion(MainState& state, OperatorDialogs& dialogs) {

@@ -12,6 +12,13 @@ namespace torva {
 void CargaForm1(MainState& state, MainPorts& ports, std::uint8_t profileIndex,
                 const std::string& configDirectory);
 
+// `TmrControl`'s tick, every second while the window is open.
+void TmrControl_Timer(MainState& state, MainPorts& ports);
+
+// `Start_Button` and `Menu_Start`: start or stop the cycle. Ignored while a
+// pass runs, which a dialog of the pass may leave the window open to.
+void Start_Button_Click(MainState& state, MainPorts& ports);
+
 // `Menu_GuardaConf`: saves, clears the modified flag and locks the folio slots.
 void GuardaConfiguracion(MainState& state, OperatorDialogs& dialogs);
 

@@ -70,10 +70,25 @@ std::error_code replaceFile(const fs::path& from, const fs::path& to) {
 #endif
 }
 
+bool isReadOnlyExact(const fs::path& p) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(p.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+#else
+    std::error_code ec;
+    const auto status = fs::status(p, ec);
+    return !ec && fs::exists(status) &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+#endif
+}
+
 // A read-only file is never replaced, appended to or deleted. Windows refuses
 // that; on POSIX a rename over the file, or the superuser, would not be stopped.
+// The path is taken as it stands, already matched.
 std::error_code refuseReadOnly(const std::string& path) {
-    if (isRegularFile(path) && isReadOnly(path)) {
+    std::error_code ec;
+    const fs::path p = toFsPath(path);
+    if (!path.empty() && fs::is_regular_file(p, ec) && isReadOnlyExact(p)) {
         return std::make_error_code(std::errc::permission_denied);
     }
     return {};
@@ -112,22 +127,6 @@ std::error_code copyToTemporary(const fs::path& source, const fs::path& temp) {
 }
 #endif
 
-#ifndef _WIN32
-// The name with ASCII and Latin-1 letters ("Ó", "Ñ") in lower case, as
-// Windows compares names; other characters stay as they are.
-std::string foldCase(std::string_view utf8) {
-    std::string out = asciiLower(utf8);
-    for (std::size_t i = 1; i < out.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(out[i - 1]);
-        const auto b = static_cast<unsigned char>(out[i]);
-        if (lead == 0xC3 && b >= 0x80 && b <= 0x9E && b != 0x97) {  // U+00C0..U+00DE but "×"
-            out[i] = static_cast<char>(b + 0x20);
-        }
-    }
-    return out;
-}
-#endif
-
 // Where a new file of this path goes: an existing entry that differs only in
 // case is replaced, as on Windows.
 std::string targetPath(const std::string& path) {
@@ -142,6 +141,18 @@ std::string targetPath(const std::string& path) {
 }
 
 }  // namespace
+
+std::string foldName(std::string_view utf8) {
+    std::string out = asciiLower(utf8);
+    for (std::size_t i = 1; i < out.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(out[i - 1]);
+        const auto b = static_cast<unsigned char>(out[i]);
+        if (lead == 0xC3 && b >= 0x80 && b <= 0x9E && b != 0x97) {  // U+00C0..U+00DE but "×"
+            out[i] = static_cast<char>(b + 0x20);
+        }
+    }
+    return out;
+}
 
 fs::path toFsPath(const std::string& utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
@@ -173,7 +184,7 @@ std::string resolvePath(const std::string& path) {
         bool found = false;
         for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
             const std::string name = fromFsPath(it->path().filename());
-            if (foldCase(name) == foldCase(wanted)) {
+            if (foldName(name) == foldName(wanted)) {
                 current /= it->path().filename();
                 found = true;
                 break;
@@ -283,8 +294,12 @@ std::error_code appendFileBytes(const std::string& path, std::string_view bytes)
 }
 
 std::error_code copyFileKeepTime(const std::string& from, const std::string& to) {
-    const fs::path source = toFsPath(resolvePath(from));
-    const std::string target = targetPath(to);
+    return copyFileKeepTimeExact(resolvePath(from), targetPath(to));
+}
+
+std::error_code copyFileKeepTimeExact(const std::string& from, const std::string& to) {
+    const fs::path source = toFsPath(from);
+    const std::string& target = to;
     if (auto ec = refuseReadOnly(target)) {
         return ec;
     }
@@ -314,7 +329,7 @@ std::error_code removeFile(const std::string& path) {
     if (!fs::exists(p, ec)) {
         return {};
     }
-    if (auto refused = refuseReadOnly(path)) {
+    if (auto refused = refuseReadOnly(fromFsPath(p))) {
         return refused;
     }
     fs::remove(p, ec);
@@ -331,15 +346,7 @@ std::error_code makeDirectory(const std::string& path) {
 }
 
 bool isReadOnly(const std::string& path) {
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(toFsPath(resolvePath(path)).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-#else
-    std::error_code ec;
-    const auto status = fs::status(toFsPath(resolvePath(path)), ec);
-    return !ec && fs::exists(status) &&
-           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-#endif
+    return isReadOnlyExact(toFsPath(resolvePath(path)));
 }
 
 std::error_code setReadOnly(const std::string& path, bool readOnly) {
@@ -371,7 +378,7 @@ std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec
         entry.name = fromFsPath(it->path().filename());
         std::error_code typeError;
         entry.isDirectory = it->is_directory(typeError);
-        entry.readOnly = isReadOnly(fromFsPath(it->path()));
+        entry.readOnly = isReadOnlyExact(it->path());
         entries.push_back(std::move(entry));
     }
     return entries;
@@ -398,6 +405,15 @@ std::optional<FileTime> modificationTime(const std::string& path) {
     }
     return std::chrono::time_point_cast<FileTime::duration>(std::chrono::file_clock::to_sys(time));
 #endif
+}
+
+std::optional<std::uintmax_t> fileSize(const std::string& path) {
+    std::error_code ec;
+    const auto size = fs::file_size(toFsPath(resolvePath(path)), ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    return size;
 }
 
 }  // namespace torva

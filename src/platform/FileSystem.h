@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,6 +14,10 @@
 namespace torva {
 
 std::filesystem::path toFsPath(const std::string& utf8);
+
+// The name as Windows compares names: ASCII and Latin-1 letters ("Ó", "Ñ")
+// in lower case, other characters as they are.
+std::string foldName(std::string_view utf8);
 std::string fromFsPath(const std::filesystem::path& path);
 
 // The path of the existing entry that matches path without regard to case;
@@ -42,6 +47,10 @@ std::error_code appendFileBytes(const std::string& path, std::string_view bytes)
 // is replaced only once the copy is complete.
 std::error_code copyFileKeepTime(const std::string& from, const std::string& to);
 
+// The same, with both paths taken as they stand on disk (a FolderIndex gives
+// them): no lookup without regard to case.
+std::error_code copyFileKeepTimeExact(const std::string& from, const std::string& to);
+
 // Renames with replacement.
 std::error_code moveFileReplace(const std::string& from, const std::string& to);
 
@@ -65,6 +74,9 @@ std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec
 
 using FileTime = std::chrono::system_clock::time_point;
 std::optional<FileTime> modificationTime(const std::string& path);
+
+// Size in bytes of a file; nothing when it cannot be read.
+std::optional<std::uintmax_t> fileSize(const std::string& path);
 
 // The name of the temporary file that an atomic write of path uses.
 std::string temporaryPathFor(const std::string& path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What the core asks of the operator: message boxes, beeps, the busy cursor
 // and the error window. The Qt windows implement it; tests script it.
@@ -11,6 +12,22 @@ inline constexpr const char* kAppTitle = "TORVA Centro de Prevalidación";
 enum class DialogIcon { None, Critical, Exclamation, Question, Information };
 enum class DialogButtons { Ok, YesNo };
 enum class DialogAnswer { Ok, Yes, No };
+
+// The logic behind the modal file-selection window: its rows and what each
+// button does. The window shows the rows, keeps the selection and calls back.
+class FileSelection {
+  public:
+    virtual ~FileSelection() = default;
+    virtual const std::vector<std::string>& rows() const = 0;
+    // The select-all button: changes the selection; returns its new caption.
+    virtual std::string selectAll(std::vector<bool>& selected) = 0;
+    // The send button; true when the window closes.
+    virtual bool send(const std::vector<bool>& selected) = 0;
+    virtual void refresh() = 0;
+    virtual void cancel() = 0;
+    // The window closes, by any way.
+    virtual void closed() = 0;
+};
 
 class OperatorDialogs {
   public:
@@ -24,6 +41,12 @@ class OperatorDialogs {
     virtual void setBusy(bool busy) = 0;
     // The self-closing window that explains an FTP component result code.
     virtual void showComponentError(int code) = 0;
+    // Opens the file-selection window modally and returns when it has closed.
+    // Without a window it closes at once, as by its close box.
+    virtual void chooseFiles(FileSelection& selection) {
+        selection.cancel();
+        selection.closed();
+    }
 };
 
 // The usual error box: the system's title, the critical icon and OK.

@@ -2,15 +2,21 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "state/Observed.h"
 
 namespace torva {
 
+// Tabs of `SSTab1`.
+inline constexpr int kTabConfiguracion = 0;
+inline constexpr int kTabStatus = 1;
+inline constexpr int kTabConexion = 2;
+
 // The scheduler's counters and the hidden fields the cycle reads: elapsed
 // seconds, notice age, ticker count, the immediate-pass request
 // `TxtActualizar` and the path of the pending listing `RemoteFileListBox`.
-struct CycleState {
+struct CycleState : Observed {
     // 0 while stopped and during a pass; 1 at the end of every pass.
     std::int16_t elapsedSeconds = 0;
     // Running ticks since the last notice fetch, never past 250.
@@ -21,8 +27,31 @@ struct CycleState {
     std::string txtActualizar;
     // The folder `RemoteFileListBox` lists: the pending markers.
     std::string pendingListingPath;
+    // The names of the files it listed when the pass pointed it there.
+    std::vector<std::string> pendingListing;
     // True while a pass runs, also while it waits on a modal window.
     bool passInProgress = false;
+    // A tick inside the day-change window found a pass running; the day
+    // change runs when the pass ends.
+    bool dayChangePending = false;
+
+    // The test buttons of the connection tab, disabled while the cycle runs.
+    bool testsEnabled() const { return testsEnabled_; }
+    void setTestsEnabled(bool on) {
+        testsEnabled_ = on;
+        notify([](MainObserver& o) { o.testsEnabledChanged(); });
+    }
+
+    // Brings a tab of `SSTab1` to the front; the last one asked for is kept.
+    int shownTab() const { return shownTab_; }
+    void showTab(int tab) {
+        shownTab_ = tab;
+        notify([tab](MainObserver& o) { o.showTab(tab); });
+    }
+
+  private:
+    bool testsEnabled_ = true;
+    int shownTab_ = kTabConfiguracion;
 };
 
 }  // namespace torva

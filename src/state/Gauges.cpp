@@ -4,7 +4,7 @@
 
 namespace torva {
 
-void Gauges::setProgress(int value) {
+void Gauges::setProgress(float value) {
     progress_ = value;
     notify([](MainObserver& o) { o.gaugesChanged(); });
 }

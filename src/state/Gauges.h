@@ -13,8 +13,9 @@ class Gauges : public Observed {
     static constexpr int kMinCycleSeconds = 10;
     static constexpr int kMaxCycleSeconds = 300;
 
-    int progress() const { return progress_; }
-    void setProgress(int value);
+    // The bar's value, fractional like the countdown's steps; shown truncated.
+    float progress() const { return progress_; }
+    void setProgress(float value);
 
     int cycleSeconds() const { return cycleSeconds_; }
     // Clamped to the slider's range; the minute and second boxes follow.
@@ -25,7 +26,7 @@ class Gauges : public Observed {
     const std::string& secondsText() const { return secondsText_; }
 
   private:
-    int progress_ = 0;
+    float progress_ = 0;
     int cycleSeconds_ = kMinCycleSeconds;
     std::string minutesText_ = "0";
     std::string secondsText_ = "10";

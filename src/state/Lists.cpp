@@ -11,11 +11,13 @@ void Lists::add(ListId which, std::string entry) {
 
 void Lists::clear(ListId which) {
     items_[index(which)].clear();
+    selected_[index(which)] = -1;
     changed(which);
 }
 
 void Lists::set(ListId which, std::vector<std::string> entries) {
     items_[index(which)] = std::move(entries);
+    selected_[index(which)] = -1;
     changed(which);
 }
 
@@ -28,6 +30,22 @@ bool Lists::remove(ListId which, const std::string& entry) {
     items.erase(it);
     changed(which);
     return true;
+}
+
+void Lists::select(ListId which, int entry) {
+    selected_[index(which)] = entry;
+    lookChanged(which);
+}
+
+void Lists::setBackground(ListId which, ListBackground colour) {
+    if (backgrounds_[index(which)] != colour) {
+        backgrounds_[index(which)] = colour;
+        lookChanged(which);
+    }
+}
+
+void Lists::lookChanged(ListId which) const {
+    notify([which](MainObserver& o) { o.listLookChanged(which); });
 }
 
 void Lists::changed(ListId which) const {

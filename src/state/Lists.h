@@ -8,6 +8,9 @@
 
 namespace torva {
 
+// Background of a list: the system colours for windows and for tool tips.
+enum class ListBackground { Window, ToolTip };
+
 // The main window's list boxes: entries in display order.
 class Lists : public Observed {
   public:
@@ -18,10 +21,26 @@ class Lists : public Observed {
     // Removes the first entry equal to text; false when there is none.
     bool remove(ListId which, const std::string& entry);
 
+    // Index of the selected entry, -1 for none.
+    int selected(ListId which) const { return selected_[index(which)]; }
+    void select(ListId which, int entry);
+    ListBackground background(ListId which) const { return backgrounds_[index(which)]; }
+    void setBackground(ListId which, ListBackground colour);
+
   private:
     static std::size_t index(ListId l) { return static_cast<std::size_t>(l); }
     void changed(ListId which) const;
+    void lookChanged(ListId which) const;
     std::array<std::vector<std::string>, kListCount> items_;
+    std::array<int, kListCount> selected_ = filled(-1);
+    std::array<ListBackground, kListCount> backgrounds_ = filled(ListBackground::Window);
+
+    template <typename T>
+    static constexpr std::array<T, kListCount> filled(T value) {
+        std::array<T, kListCount> a{};
+        a.fill(value);
+        return a;
+    }
 };
 
 }  // namespace torva

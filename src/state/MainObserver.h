@@ -43,11 +43,17 @@ class MainObserver {
     virtual ~MainObserver() = default;
     virtual void slotChanged(int /*slot*/) {}
     virtual void listChanged(ListId) {}
+    // The selected entry or the background colour of a list.
+    virtual void listLookChanged(ListId) {}
     virtual void captionChanged(Caption) {}
     // Edit mode, panels, hidden fields, server choice.
     virtual void editStateChanged() {}
     // Progress bar and cycle-length slider.
     virtual void gaugesChanged() {}
+    // A tab of `SSTab1` comes to the front.
+    virtual void showTab(int /*tab*/) {}
+    // The test buttons `PingTest`, `CmdPruebas` and `ComdProbar`.
+    virtual void testsEnabledChanged() {}
 };
 
 }  // namespace torva

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "transport/FtpCodes.h"
 
@@ -51,6 +52,14 @@ class FtpClient {
     // the mask. An empty directory, or one where nothing matches, is kOk.
     virtual FtpCode DownloadFiles(const std::string& localDirectory,
                                   const std::string& remoteDirectory, const std::string& mask) = 0;
+    // The names (NLST) of the remote directory that are safe as local file
+    // names, by the rules of DownloadFiles, in the server's order. An empty
+    // directory is kOk with no names.
+    virtual FtpCode ListNames(const std::string& remoteDirectory, std::vector<std::string>& names) {
+        (void)remoteDirectory;
+        names.clear();
+        return ftp::kNotSupported;
+    }
 
   protected:
     FtpSettings settings_;

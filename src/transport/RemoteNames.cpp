@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/Text.h"
+#include "platform/Utf8.h"
+
 namespace torva {
 namespace {
 
@@ -18,6 +21,40 @@ std::string_view trimSlashes(std::string_view s) {
 bool isForbidden(unsigned char c) {
     static constexpr std::string_view kReserved = "/\\:*?\"<>|";
     return c < 0x20 || c == 0x7f || kReserved.find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+// Device names Windows reserves, with or without an extension ("nul.txt").
+bool isReservedDeviceName(std::string_view name) {
+    std::string_view base = name.substr(0, name.find('.'));
+    while (!base.empty() && base.back() == ' ') {
+        base.remove_suffix(1);
+    }
+    const std::string upper = asciiUpper(base);
+    for (const char* reserved : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (upper == reserved) {
+            return true;
+        }
+    }
+    if (upper.size() >= 4 && (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0)) {
+        const std::string_view digit = std::string_view(upper).substr(3);
+        // COM0-9 and the superscript digits 1-3 Windows also takes as ports.
+        for (const char* d :
+             {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "\u00b9", "\u00b2", "\u00b3"}) {
+            if (digit == d) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool isValidUtf8(std::string_view name) {
+    for (std::size_t i = 0; i < name.size();) {
+        if (nextCodePoint(name, i) == kReplacementCharacter) {
+            return false;
+        }
+    }
+    return true;
 }
 
 char lower(char c) {
@@ -73,7 +110,8 @@ std::optional<std::string> plainListingName(std::string_view line,
         return std::nullopt;
     }
     // Windows drops trailing dots and blanks, which would change the name.
-    if (name.back() == '.' || name.back() == ' ') {
+    if (name.back() == '.' || name.back() == ' ' || isReservedDeviceName(name) ||
+        !isValidUtf8(name)) {
         return std::nullopt;
     }
     return std::string(name);

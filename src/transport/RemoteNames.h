@@ -11,7 +11,8 @@ namespace torva {
 
 // The plain file name a listing line stands for, or nothing when it must not
 // be written locally: empty, "." or "..", a path outside the listed
-// directory, or characters a file name cannot hold on Windows. A line that
+// directory, characters or names a file cannot have on Windows (CON, nul.txt,
+// a trailing dot or blank), or bytes that are not UTF-8 text. A line that
 // repeats the listed directory ("ENV/general/aviso.gen") gives its last part.
 std::optional<std::string> plainListingName(std::string_view line,
                                             std::string_view remoteDirectory);

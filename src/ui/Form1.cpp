@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -87,6 +88,10 @@ Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QW
     buildMenus();
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(startButton_, &QPushButton::clicked, this,
+            [this] { Start_Button_Click(state_, ports_); });
+    connect(menuStart_, &QAction::triggered, this, [this] { Start_Button_Click(state_, ports_); });
+    connect(tmrControl_, &QTimer::timeout, this, [this] { TmrControl_Timer(state_, ports_); });
     for (int i = 0; i < slot::kCount; ++i) {
         connect(fields_[i], &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { state_.config.set(i, text.toStdString()); });
@@ -117,6 +122,8 @@ Form1::~Form1() {
 
 void Form1::load(std::uint8_t profileIndex, const std::string& configDirectory) {
     CargaForm1(state_, ports_, profileIndex, configDirectory);
+    // Ticks from now until the window closes.
+    tmrControl_->start();
 }
 
 void Form1::showAll() {
@@ -131,6 +138,7 @@ void Form1::showAll() {
     }
     editStateChanged();
     gaugesChanged();
+    testsEnabledChanged();
 }
 
 void Form1::slotChanged(int i) {
@@ -157,6 +165,22 @@ void Form1::listChanged(ListId which) {
     widget->repaint();
 }
 
+void Form1::listLookChanged(ListId which) {
+    const auto it = lists_.find(which);
+    if (it == lists_.end()) {
+        return;
+    }
+    QListWidget* widget = it->second;
+    widget->setCurrentRow(state_.lists.selected(which));
+    QPalette palette = widget->palette();
+    const QPalette system;
+    palette.setColor(QPalette::Base, state_.lists.background(which) == ListBackground::ToolTip
+                                         ? system.color(QPalette::ToolTipBase)
+                                         : system.color(QPalette::Base));
+    widget->setPalette(palette);
+    widget->repaint();
+}
+
 void Form1::captionChanged(Caption which) {
     const QString value = qs(state_.captions.get(which));
     switch (which) {
@@ -165,6 +189,7 @@ void Form1::captionChanged(Caption which) {
             return;
         case Caption::StartButton:
             startButton_->setText(value);
+            startButton_->repaint();
             menuStart_->setText(value);
             return;
         case Caption::MenuFolios:
@@ -205,7 +230,7 @@ void Form1::editStateChanged() {
 }
 
 void Form1::gaugesChanged() {
-    progressBar_->setValue(state_.gauges.progress());
+    progressBar_->setValue(static_cast<int>(state_.gauges.progress()));
     progressBar_->repaint();
     if (sldControl_->value() != state_.gauges.cycleSeconds()) {
         const QSignalBlocker block(sldControl_);
@@ -213,6 +238,19 @@ void Form1::gaugesChanged() {
     }
     txtMin_->setText(qs(state_.gauges.minutesText()));
     txtSeg_->setText(qs(state_.gauges.secondsText()));
+}
+
+void Form1::showTab(int tab) {
+    tabs_->setCurrentIndex(tab);
+    tabs_->repaint();
+}
+
+void Form1::testsEnabledChanged() {
+    for (const char* name : {"PingTest", "CmdPruebas", "ComdProbar"}) {
+        if (auto* b = findChild<QPushButton*>(QString::fromLatin1(name))) {
+            b->setEnabled(state_.cycle.testsEnabled());
+        }
+    }
 }
 
 void Form1::bindSettingsControls() {

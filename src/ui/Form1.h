@@ -40,13 +40,18 @@ class Form1 : public QMainWindow, public MainObserver {
     MainState& state() { return state_; }
     // The FTP client whose session the window closes when it closes.
     void setFtpClient(FtpClient* ftp) { ports_.ftp = ftp; }
+    // The signing library the outgoing pass signs with, if any.
+    void setSigningLibrary(SigningLibrary* signer) { ports_.signer = signer; }
 
     // MainObserver
     void slotChanged(int slot) override;
     void listChanged(ListId which) override;
+    void listLookChanged(ListId which) override;
     void captionChanged(Caption which) override;
     void editStateChanged() override;
     void gaugesChanged() override;
+    void showTab(int tab) override;
+    void testsEnabledChanged() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

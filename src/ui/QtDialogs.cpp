@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/FrmArchivosaEnviar.h"
 #include "ui/FrmMessage.h"
 
 namespace torva::ui {
@@ -68,6 +69,19 @@ void QtDialogs::showComponentError(int code) {
         errorWindow_->show();
     }
     errorWindow_->CodigoError = code;
+}
+
+void QtDialogs::chooseFiles(FileSelection& selection) {
+    FrmArchivosaEnviar window(selection, parent_);
+    // The operator picks with the arrow, also in the middle of a busy pass.
+    const bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    window.exec();
+    if (busy) {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 }  // namespace torva::ui

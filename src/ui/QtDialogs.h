@@ -20,6 +20,7 @@ class QtDialogs final : public OperatorDialogs {
     void beep() override;
     void setBusy(bool busy) override;
     void showComponentError(int code) override;
+    void chooseFiles(FileSelection& selection) override;
 
   private:
     QPointer<QWidget> parent_;

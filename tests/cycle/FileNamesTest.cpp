@@ -2,7 +2,7 @@
 
 #include "names/FileNames.h"
 #include "names/JulianDay.h"
-#include "cycle/SentRegistry.h"
+#include "names/SentRegistry.h"
 #include "names/WorkDirs.h"
 #include "platform/Paths.h"
 

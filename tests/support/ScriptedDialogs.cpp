@@ -5,6 +5,9 @@ namespace torva::test {
 DialogAnswer ScriptedDialogs::message(const std::string& title, const std::string& text,
                                       DialogIcon icon, DialogButtons buttons) {
     shown.push_back({title, text, icon, buttons});
+    if (whileShown) {
+        whileShown();
+    }
     if (buttons == DialogButtons::Ok) {
         return DialogAnswer::Ok;
     }
@@ -14,6 +17,15 @@ DialogAnswer ScriptedDialogs::message(const std::string& title, const std::strin
     const DialogAnswer a = answers_.front();
     answers_.pop_front();
     return a;
+}
+
+void ScriptedDialogs::chooseFiles(FileSelection& selection) {
+    ++fileSelections;
+    if (onChooseFiles) {
+        onChooseFiles(selection);
+    } else {
+        OperatorDialogs::chooseFiles(selection);
+    }
 }
 
 std::vector<std::string> ScriptedDialogs::texts() const {

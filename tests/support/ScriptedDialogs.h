@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,14 @@ class ScriptedDialogs final : public OperatorDialogs {
     void beep() override { ++beeps; }
     void setBusy(bool busy) override { busy ? ++busyDepth : --busyDepth; }
     void showComponentError(int code) override { componentErrors.push_back(code); }
+    // Runs onChooseFiles as the operator at the window (the close box when unset).
+    void chooseFiles(FileSelection& selection) override;
+
+    std::function<void(FileSelection&)> onChooseFiles;
+    int fileSelections = 0;
+
+    // Runs while a message box is open, as the event loop would run timers.
+    std::function<void()> whileShown;
 
     std::vector<Shown> shown;
     std::vector<int> componentErrors;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -141,6 +142,28 @@ TEST(CurlFtpClient, DownloadFilesFetchesEveryPlainFileOfTheFolder) {
               ftp::kRemoteAccessDenied);
     EXPECT_EQ(f.client.DownloadFiles(other.path() + "/falta", "ENV/general", "*.*"),
               ftp::kLocalDirectoryInvalid);
+    EXPECT_TRUE(f.client.IsConnected());
+}
+
+TEST(CurlFtpClient, ListNamesGivesTheSafeNamesOfAFolder) {
+    FtpFixture f;
+    writeBytes(f.remoteFile("ENV/m1234001.err"), "e");
+    writeBytes(f.remoteFile("ENV/m1234002.123"), "f");
+    writeBytes(f.remoteFile("ENV/con"), "reservado");
+    writeBytes(f.remoteFile("ENV/punto."), "punto");
+    makeDirectory(f.remoteFile("ENV/vacio"));
+    std::vector<std::string> names{"viejo"};
+    EXPECT_EQ(f.client.ListNames("ENV", names), ftp::kNotLoggedIn);
+    EXPECT_TRUE(names.empty());
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+
+    ASSERT_EQ(f.client.ListNames("ENV", names), ftp::kOk);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"general", "m1234001.err", "m1234002.123", "vacio"}));
+    EXPECT_EQ(f.client.ListNames("ENV/vacio", names), ftp::kOk);
+    EXPECT_TRUE(names.empty());
+    EXPECT_EQ(f.client.ListNames("ENV/noexiste", names), ftp::kRemoteAccessDenied);
     EXPECT_TRUE(f.client.IsConnected());
 }
 

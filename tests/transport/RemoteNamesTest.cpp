@@ -29,6 +29,21 @@ TEST(RemoteNames, OnlyPlainNamesOfTheListedDirectoryAreKept) {
         {"con\ttab", nullptr},
         {"fin.", nullptr},
         {"fin ", nullptr},
+        // Names Windows keeps for devices, with any case or extension.
+        {"CON", nullptr},
+        {"nul", nullptr},
+        {"nul.txt", nullptr},
+        {"Aux .gen", nullptr},
+        {"COM1", nullptr},
+        {"lpt9.err", nullptr},
+        {"COM\u00b9", nullptr},
+        {"console.gen", "console.gen"},
+        {"com10", "com10"},
+        {"nulo.txt", "nulo.txt"},
+        // Text that is not UTF-8.
+        {"avis\xe9.gen", nullptr},
+        {"\xc0\xaf.gen", nullptr},
+        {"aviso\u00e9.gen", "aviso\u00e9.gen"},
     };
     for (const Case& c : cases) {
         const auto name = plainListingName(c.line, "ENV/general");

@@ -144,4 +144,11 @@ FtpCode CurlFtpClient::DownloadFiles(const std::string& localDirectory,
     });
 }
 
+FtpCode CurlFtpClient::ListNames(const std::string& remoteDirectory,
+                                 std::vector<std::string>& names) {
+    names.clear();
+    return guarded(
+        [&] { return connected_ ? listNames(remoteDirectory, names) : ftp::kNotLoggedIn; });
+}
+
 }  // namespace torva

@@ -27,6 +27,7 @@ class CurlFtpClient final : public FtpClient {
     FtpCode DownloadFile(const std::string& localPath, const std::string& remotePath) override;
     FtpCode DownloadFiles(const std::string& localDirectory, const std::string& remoteDirectory,
                           const std::string& mask) override;
+    FtpCode ListNames(const std::string& remoteDirectory, std::vector<std::string>& names) override;
 
   private:
     struct Attempt {
@@ -48,6 +49,7 @@ class CurlFtpClient final : public FtpClient {
     FtpCode downloadAll(const std::string& localDirectory, const std::string& remoteDirectory,
                         const std::string& mask);
     FtpCode list(const std::string& remoteDirectory, std::string& listing);
+    FtpCode listNames(const std::string& remoteDirectory, std::vector<std::string>& names);
     void closeHandle();
 
     CURL* handle_ = nullptr;

@@ -176,6 +176,16 @@ FtpCode CurlFtpClient::list(const std::string& remoteDirectory, std::string& lis
     }
 }
 
+FtpCode CurlFtpClient::listNames(const std::string& remoteDirectory,
+                                 std::vector<std::string>& names) {
+    std::string listing;
+    if (const FtpCode c = list(remoteDirectory, listing); c != ftp::kOk) {
+        return c;
+    }
+    names = parseNameList(listing, remoteDirectory);
+    return ftp::kOk;
+}
+
 FtpCode CurlFtpClient::downloadAll(const std::string& localDirectory,
                                    const std::string& remoteDirectory, const std::string& mask) {
     if (!isDirectory(localDirectory)) {

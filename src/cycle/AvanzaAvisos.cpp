@@ -1,0 +1,7 @@
+#include "cycle/AvanzaAvisos.h"
+
+namespace torva {
+
+void AvanzaAvisos(CycleContext& /*ctx*/) {}
+
+}  // namespace torva

@@ -1,0 +1,7 @@
+#include "cycle/CargaAvisos.h"
+
+namespace torva {
+
+void CargaAvisos(CycleContext& /*ctx*/) {}
+
+}  // namespace torva

@@ -1,0 +1,127 @@
+#include "cycle/CicloValidacion.h"
+
+#include "cycle/BuscaRespuestas.h"
+#include "cycle/EnviaArchivos.h"
+#include "cycle/MuestraPendientes.h"
+#include "cycle/PassGuard.h"
+#include "cycle/PatenteFiles.h"
+#include "cycle/Start_Button_Click.h"
+#include "cycle/StartCaptions.h"
+#include "cycle/TraeAvisos.h"
+#include "names/WorkDirs.h"
+#include "platform/FileSystem.h"
+
+namespace torva {
+namespace {
+
+constexpr std::uint8_t kNoticeRefreshAge = 240;
+
+// Stops a running cycle and shows the configuration tab.
+void detieneCiclo(CycleContext& ctx) {
+    if (cycleRunning(ctx.captions)) {
+        Start_Button_Click(ctx);
+        ctx.cycle.showTab(kTabConfiguracion);
+    }
+}
+
+// Creates the folder when it is missing; false, with a message, when it
+// cannot be created.
+bool aseguraDirectorio(CycleContext& ctx, const std::string& path) {
+    if (isDirectory(path)) {
+        return true;
+    }
+    if (makeDirectory(path)) {
+        showCritical(ctx.dialogs, "ERROR: No fue posible crear el directorio " + path +
+                                      ", revise la Configuración del Sistema.");
+        return false;
+    }
+    return true;
+}
+
+// `RemoteFileListBox`: the markers in "Pend" when the pass begins.
+void listaPendientes(CycleContext& ctx, const std::string& pending) {
+    ctx.cycle.pendingListingPath = pending;
+    std::error_code ec;
+    ctx.cycle.pendingListing = filesOf(pending, ec);
+    if (ec) {
+        ctx.captions.set(Caption::Evento, "ERROR: No se pudo leer el directorio " + pending);
+    }
+}
+
+void enviaYBusca(CycleContext& ctx) {
+    EnviaArchivos(ctx);
+    BuscaRespuestas(ctx);
+}
+
+// The letter check, or the route checks when the additional routes are on,
+// and the stages when they pass.
+void etapas(CycleContext& ctx) {
+    if (!ctx.config.flag(slot::kRoutes)) {
+        if (RevisaArchivosTipo(ctx.checks()) != kRevisaArchivosTipoOk) {
+            detieneCiclo(ctx);
+            return;
+        }
+        enviaYBusca(ctx);
+        return;
+    }
+    if (RevisaRutas(ctx.checks(), ctx.config.get(slot::kSendRoutes),
+                    ctx.config.get(slot::kSendLetters), kSendRoutes) != kRevisaOk ||
+        RevisaRutas(ctx.checks(), ctx.config.get(slot::kReceiveRoutes),
+                    ctx.config.get(slot::kReceiveLetters), kReceiveRoutes) != kRevisaOk) {
+        detieneCiclo(ctx);
+        return;
+    }
+    if (ctx.lists.get(ListId::ArchivosE).size() != ctx.lists.get(ListId::ArchivosR).size()) {
+        showCritical(
+            ctx.dialogs,
+            "ERROR: No existe el mismo numero de Rutas para Envio y de Recibo de Archivos");
+        detieneCiclo(ctx);
+        return;
+    }
+    enviaYBusca(ctx);
+}
+
+void cierre(CycleContext& ctx) {
+    if (ctx.cycle.noticeAge > kNoticeRefreshAge) {
+        TraeAvisos(ctx);
+        ctx.cycle.noticeAge = 0;
+    }
+    MuestraPendientes(ctx);
+    DisconnectFromHost(ctx.ftp);
+}
+
+void pasada(CycleContext& ctx) {
+    if (RevisaDir(ctx.checks()) != kRevisaOk) {
+        if (cycleRunning(ctx.captions)) {
+            Start_Button_Click(ctx);
+        }
+        ctx.cycle.showTab(kTabConfiguracion);
+        return;
+    }
+    ctx.cycle.elapsedSeconds = 0;
+    {
+        const BusyCursor busy(ctx.dialogs);
+        const WorkDirs dirs = workDirs(ctx.config);
+        if (aseguraDirectorio(ctx, dirs.sent) && aseguraDirectorio(ctx, dirs.pending)) {
+            listaPendientes(ctx, dirs.pending);
+            etapas(ctx);
+        } else {
+            detieneCiclo(ctx);
+        }
+        cierre(ctx);
+    }
+    ctx.cycle.elapsedSeconds = 1;
+    ctx.gauges.setProgress(1);
+    for (ListId id :
+         {ListId::Enviados, ListId::Recibidos, ListId::Pendientes, ListId::Rechazados}) {
+        ctx.lists.select(id, static_cast<int>(ctx.lists.get(id).size()) - 1);
+    }
+}
+
+}  // namespace
+
+void CicloValidacion(CycleContext& ctx) {
+    runAsPass(ctx, [&ctx] { pasada(ctx); });
+}
+
+}  // namespace torva

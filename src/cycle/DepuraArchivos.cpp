@@ -1,0 +1,7 @@
+#include "cycle/DepuraArchivos.h"
+
+namespace torva {
+
+void DepuraArchivos(CycleContext& /*ctx*/) {}
+
+}  // namespace torva

@@ -1,0 +1,7 @@
+#include "cycle/DistribuyeRespuestas.h"
+
+namespace torva {
+
+void DistribuyeRespuestas(CycleContext& /*ctx*/) {}
+
+}  // namespace torva

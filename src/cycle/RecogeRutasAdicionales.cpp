@@ -1,0 +1,7 @@
+#include "cycle/RecogeRutasAdicionales.h"
+
+namespace torva {
+
+void RecogeRutasAdicionales(CycleContext& /*ctx*/) {}
+
+}  // namespace torva

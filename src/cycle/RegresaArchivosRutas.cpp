@@ -1,0 +1,7 @@
+#include "cycle/RegresaArchivosRutas.h"
+
+namespace torva {
+
+void RegresaArchivosRutas(CycleContext& /*ctx*/) {}
+
+}  // namespace torva

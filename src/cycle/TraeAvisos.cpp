@@ -1,0 +1,21 @@
+#include "cycle/TraeAvisos.h"
+
+#include "cycle/CargaAvisos.h"
+#include "names/WorkDirs.h"
+#include "profiles/ServerChoice.h"
+
+namespace torva {
+
+void TraeAvisos(CycleContext& ctx) {
+    {
+        const BusyCursor busy(ctx.dialogs);
+        ctx.captions.set(Caption::LblDespliega, "Conectandose para traer Avisos, espere.");
+        FtpSession session = ctx.session();
+        ReceiveMultipleFiles(session, ctx.config.get(slot::kReceiveDir), remote::kGeneral, "*.*");
+    }
+    ctx.captions.set(Caption::LblDespliega, "Listo para iniciar");
+    CargaAvisos(ctx);
+    CambiaServidor(ctx.config, ctx.edit, ctx.captions);
+}
+
+}  // namespace torva
