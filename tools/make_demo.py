@@ -8,10 +8,10 @@ what the operator saved in the demo survives the next start. The sample files
 are written anew at every run (so they are sent again): three good ones, one of
 another day and one whose folio lies outside the configured range.
 """
+import argparse
 import datetime
 import os
 import stat
-import sys
 
 PATENTE = "1234"
 
@@ -39,9 +39,8 @@ def sample_lines(name: str, folio: str, day: str):
     ]
 
 
-def write_samples(env: str, today: datetime.date):
-    """Validation files named for today's julian day; returns their names."""
-    day = today.timetuple().tm_yday
+def write_samples(env: str, day: int):
+    """Validation files named for the julian day; returns their names."""
     other_day = day - 1 if day > 1 else day + 1
     samples = [
         ("m", "001", day),        # good: answered by m1234001.err
@@ -59,7 +58,13 @@ def write_samples(env: str, today: datetime.date):
 
 
 def main() -> None:
-    root = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "demo")
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("root", nargs="?", default="demo")
+    parser.add_argument("--port", type=int, default=2121, help="the simulator's port")
+    parser.add_argument("--day", type=int, default=0,
+                        help="julian day the samples are named for (default: today)")
+    args = parser.parse_args()
+    root = os.path.abspath(args.root)
     env = os.path.join(root, "env")
     rec = os.path.join(root, "rec")
     for d in (root, env, rec):
@@ -70,7 +75,8 @@ def main() -> None:
         write_lines(profiles, [PATENTE])
         os.chmod(profiles, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
 
-    for name in write_samples(env, datetime.date.today()):
+    day = args.day or datetime.date.today().timetuple().tm_yday
+    for name in write_samples(env, day):
         print("demo: sample validation file env/%s" % name)
 
     config = os.path.join(root, "odbc0.reg")
@@ -86,7 +92,7 @@ def main() -> None:
         rec,                # 4 receive directory
         "001",              # 5 lower folio
         "500",              # 6 upper folio
-        "2121",             # 7 port
+        str(args.port),     # 7 port
         "127.0.0.1",        # 8 primary server
         "127.0.0.1",        # 9 secondary server
         "m,b,c,s,t,e,f,e",  # 10 send letters
