@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 
@@ -124,18 +125,24 @@ std::string day(int d) {
     return text;
 }
 
-TEST(WorkingDay, FilesGoOutAnswersComeBackAndARestartRebuildsTheLists) {
-    TempDir install;
-    TempDir service;
+// The service simulator serving root as the demo profile's user. Answers come
+// a few seconds after each upload: after the pass that sent the file, before
+// the next one.
+FtpServer::Options simulatorOptions(const std::string& root, Names more = {}) {
     FtpServer::Options options;
-    options.root = service.path();
+    options.root = root;
     options.user = "demo1234";
     options.password = "demo";
     options.script = std::string(TORVA_SOURCE_DIR) + "/tools/torva_sim.py";
-    // Answers come a few seconds after each upload: after the pass that sent
-    // the file, before the next one.
     options.extraArgs = {"--delay", "5", "--lifetime", "300"};
-    FtpServer simulator(options);
+    options.extraArgs.insert(options.extraArgs.end(), more.begin(), more.end());
+    return options;
+}
+
+TEST(WorkingDay, FilesGoOutAnswersComeBackAndARestartRebuildsTheLists) {
+    TempDir install;
+    TempDir service;
+    FtpServer simulator(simulatorOptions(service.path()));
     makeInstallation(install.path(), simulator.port());
 
     const std::string env = install.file("env");
@@ -236,6 +243,27 @@ TEST(WorkingDay, FilesGoOutAnswersComeBackAndARestartRebuildsTheLists) {
     second.click("Start_Button");
     EXPECT_TRUE(again.close());
     EXPECT_EQ(second.dialogs.texts(), Names{});
+}
+
+// "server.dat" comes down with the notices at Iniciar and selects the
+// secondary server before the first pass, which goes on over it.
+TEST(WorkingDay, AServerInstructionAmongTheNoticesSelectsTheSecondaryServer) {
+    TempDir install;
+    TempDir service;
+    FtpServer simulator(simulatorOptions(service.path(), {"--server-dat", "1"}));
+    makeInstallation(install.path(), simulator.port());
+
+    Program program;
+    Form1& form = program.start(install.path());
+    EXPECT_TRUE(child<QRadioButton>(&form, "OpnPrimario")->isChecked());
+    program.click("Start_Button");
+    EXPECT_TRUE(child<QRadioButton>(&form, "OpnSecundario")->isChecked());
+    EXPECT_FALSE(pathExists(install.file("rec") + "/server.dat"));
+    EXPECT_EQ(entries(&form, "LstEnviados").size(), 3u);
+    EXPECT_TRUE(program.dialogs.componentErrors.empty());
+    program.click("Start_Button");
+    program.dialogs.answer(DialogAnswer::No);  // a changed server is not saved
+    EXPECT_TRUE(form.close());
 }
 
 }  // namespace
