@@ -78,7 +78,7 @@ int main() {
     const double ours = medianMs([&] {
         torva::RegistrosFirma records{};
         std::string path = file;
-        if (library.BuscaCurpsG(path, 0, records) != 0) {
+        if (!torva::ok(library.BuscaCurpsG(path, 0, records))) {
             return false;
         }
         torva::escribeCampo(records[0], torva::CampoFirma::ArchivoKey, key + '\0');

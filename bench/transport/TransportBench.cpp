@@ -58,18 +58,19 @@ int main() {
     s.PassiveMode = 1;
 
     const auto start = Clock::now();
-    if (client.Connect() != 0) {
+    if (!ok(client.Connect())) {
         std::fprintf(stderr, "cannot connect to the local server\n");
         return 1;
     }
     int failures = 0;
     for (int i = 0; i < kFiles; ++i) {
-        failures += client.UploadFile(local.file(fileName(i)), "REC/" + fileName(i)) != 0;
+        failures += client.UploadFile(local.file(fileName(i)), "REC/" + fileName(i)) != ftp::kOk;
     }
     const double uploads = secondsSince(start);
     int absent = 0;
     for (int i = 0; i < kFiles; ++i) {
-        absent += client.DownloadFile(local.file(responseName(i)), "ENV/" + responseName(i)) != 0;
+        absent +=
+            client.DownloadFile(local.file(responseName(i)), "ENV/" + responseName(i)) != ftp::kOk;
     }
     client.Disconnect();
     const double ours = secondsSince(start);

@@ -10,6 +10,7 @@
 #include "cycle/TraeAvisos.h"
 #include "names/WorkDirs.h"
 #include "platform/FileSystem.h"
+#include "profiles/ConfigChecks.h"
 
 namespace torva {
 namespace {
@@ -57,17 +58,17 @@ void enviaYBusca(CycleContext& ctx) {
 // and the stages when they pass.
 void etapas(CycleContext& ctx) {
     if (!ctx.config.flag(slot::kRoutes)) {
-        if (RevisaArchivosTipo(ctx.checks()) != kRevisaArchivosTipoOk) {
+        if (!ok(RevisaArchivosTipo(ctx.profiles()))) {
             detieneCiclo(ctx);
             return;
         }
         enviaYBusca(ctx);
         return;
     }
-    if (RevisaRutas(ctx.checks(), ctx.config.get(slot::kSendRoutes),
-                    ctx.config.get(slot::kSendLetters), kSendRoutes) != kRevisaOk ||
-        RevisaRutas(ctx.checks(), ctx.config.get(slot::kReceiveRoutes),
-                    ctx.config.get(slot::kReceiveLetters), kReceiveRoutes) != kRevisaOk) {
+    if (!ok(RevisaRutas(ctx.profiles(), ctx.config.get(slot::kSendRoutes),
+                        ctx.config.get(slot::kSendLetters), kSendRoutes)) ||
+        !ok(RevisaRutas(ctx.profiles(), ctx.config.get(slot::kReceiveRoutes),
+                        ctx.config.get(slot::kReceiveLetters), kReceiveRoutes))) {
         detieneCiclo(ctx);
         return;
     }
@@ -91,7 +92,7 @@ void cierre(CycleContext& ctx) {
 }
 
 void pasada(CycleContext& ctx) {
-    if (RevisaDir(ctx.checks()) != kRevisaOk) {
+    if (!ok(RevisaDir(ctx.profiles()))) {
         if (cycleRunning(ctx.captions)) {
             Start_Button_Click(ctx);
         }

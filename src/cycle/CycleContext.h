@@ -5,7 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/OperatorDialogs.h"
-#include "profiles/ConfigChecks.h"
+#include "profiles/ProfileContext.h"
 #include "signing/SigningLibrary.h"
 #include "state/Captions.h"
 #include "state/ConfigRecord.h"
@@ -41,8 +41,8 @@ struct CycleContext {
 
     // The FTP session operations on this context's client and status line.
     FtpSession session() { return {ftp, config, captions, dialogs, &letterOffset}; }
-    // The configuration checks on this context's lists.
-    CheckView checks() { return {config, lists, edit, dialogs}; }
+    // The profile operations, the checks among them, on this context's parts.
+    ProfileContext profiles() { return {config, captions, lists, edit, gauges, dialogs}; }
 };
 
 }  // namespace torva

@@ -118,7 +118,8 @@ std::string ajustaContenido(std::string_view bytes, double headerLength) {
     return reparador.termina();
 }
 
-int AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialogs& dialogs) {
+AjusteCode AjustaRegistros(const std::string& path, ConfigRecord& config,
+                           OperatorDialogs& dialogs) {
     if (!isNumeric(config.get(slot::kRecord500Length))) {
         config.set(slot::kRecord500Length, "24");
     }
@@ -130,7 +131,7 @@ int AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialo
         return ajuste::kSinRespaldo;
     }
     std::string bytes;
-    int result = ajuste::kOk;
+    AjusteCode result = ajuste::kOk;
     if (readFileBytes(backup, bytes)) {
         result = ajuste::kSinLectura;
     } else if (writeFileAtomic(path, ajustaContenido(bytes, headerLength))) {
@@ -138,7 +139,7 @@ int AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialo
         result = ajuste::kSinEscritura;
     }
     removeFile(backup);
-    if (result != ajuste::kOk) {
+    if (!ok(result)) {
         avisaFalla(dialogs, path);
     }
     return result;

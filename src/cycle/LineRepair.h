@@ -9,12 +9,19 @@
 // The line repair a pedimento file ("m" names) gets before it is signed.
 namespace torva {
 
+// `AjustaRegistros`' result: 0 when the file was repaired.
+enum class AjusteCode : int {};
+
 namespace ajuste {
-inline constexpr int kOk = 0;
-inline constexpr int kSinRespaldo = 1;   // the copy P + "b" could not be made
-inline constexpr int kSinLectura = 2;    // the copy could not be read
-inline constexpr int kSinEscritura = 3;  // the repaired file could not be written
+inline constexpr AjusteCode kOk{0};
+inline constexpr AjusteCode kSinRespaldo{1};   // the copy P + "b" could not be made
+inline constexpr AjusteCode kSinLectura{2};    // the copy could not be read
+inline constexpr AjusteCode kSinEscritura{3};  // the repaired file could not be written
 }  // namespace ajuste
+
+constexpr bool ok(AjusteCode code) {
+    return code == ajuste::kOk;
+}
 
 // The repaired bytes: lines (ended by CR or CR LF) split at inner LFs, pieces
 // shorter than the rules allow dropped, the 801 record cut after its fourth
@@ -27,6 +34,6 @@ std::string ajustaContenido(std::string_view bytes, double headerLength);
 // copy path + "b", with H from slot 17 ("24" first when the slot is not a
 // number). On any failure the file keeps its original content, the backup is
 // removed and the operator is told. Returns a code of ajuste::.
-int AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialogs& dialogs);
+AjusteCode AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialogs& dialogs);
 
 }  // namespace torva

@@ -3,12 +3,13 @@
 #include "cycle/PatenteFiles.h"
 #include "names/WorkDirs.h"
 #include "platform/DateText.h"
+#include "profiles/ConfigChecks.h"
 
 namespace torva {
 
 void MuestraPendientes(CycleContext& ctx) {
     const std::string directory = workDirs(ctx.config).pending;
-    if (ValidaDir(directory) != 1) {
+    if (!ok(ValidaDir(directory))) {
         return;
     }
     std::error_code ec;

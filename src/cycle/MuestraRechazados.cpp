@@ -2,12 +2,13 @@
 
 #include "cycle/PatenteFiles.h"
 #include "names/WorkDirs.h"
+#include "profiles/ConfigChecks.h"
 
 namespace torva {
 
 void MuestraRechazados(CycleContext& ctx) {
     const std::string directory = workDirs(ctx.config).rejected;
-    if (ValidaDir(directory) != 1) {
+    if (!ok(ValidaDir(directory))) {
         return;
     }
     std::error_code ec;

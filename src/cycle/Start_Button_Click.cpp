@@ -14,7 +14,7 @@ void inicia(CycleContext& ctx) {
     ctx.cycle.showTab(kTabStatus);
     ctx.edit.setFolioUnlocked(false);
     FtpSession session = ctx.session();
-    if (ConnectToHost(session) != ftp::kOk) {
+    if (!ok(ConnectToHost(session))) {
         // Evento keeps the connection's own message.
         ctx.cycle.elapsedSeconds = 0;
         ctx.gauges.setProgress(0);
@@ -34,7 +34,7 @@ void inicia(CycleContext& ctx) {
 void detiene(CycleContext& ctx) {
     ctx.captions.set(Caption::StartButton, kCaptionIniciar);
     ctx.captions.set(Caption::Evento, "Listo para hacer Conexión");
-    if (DisconnectFromHost(ctx.ftp) != ftp::kOk) {
+    if (!ok(DisconnectFromHost(ctx.ftp))) {
         showCritical(ctx.dialogs,
                      "Hubo un error al intentar desconectarse del Host. Cerrar el programa e "
                      "iniciar nuevamente.");

@@ -15,7 +15,7 @@ void TraeAvisos(CycleContext& ctx) {
     }
     ctx.captions.set(Caption::LblDespliega, "Listo para iniciar");
     CargaAvisos(ctx);
-    CambiaServidor(ctx.config, ctx.edit, ctx.captions);
+    CambiaServidor(ctx.profiles());
 }
 
 }  // namespace torva

@@ -9,6 +9,7 @@
 #include "platform/OperatorDialogs.h"
 #include "profiles/ConfigChecks.h"
 #include "profiles/ConfigFile.h"
+#include "profiles/ProfileContext.h"
 #include "signing/SigningLibrary.h"
 #include "state/Captions.h"
 #include "state/ConfigRecord.h"
@@ -17,6 +18,7 @@
 #include "state/Gauges.h"
 #include "state/Lists.h"
 #include "transport/FtpClient.h"
+#include "transport/FtpSession.h"
 
 namespace torva {
 
@@ -38,10 +40,12 @@ struct MainState {
 
     void setObserver(MainObserver* observer);
     std::string configPath() const { return configFilePath(configDirectory, profileIndex); }
-    ConfigView configView(OperatorDialogs& dialogs) {
-        return {config, captions, edit, gauges, dialogs};
+    ProfileContext profiles(OperatorDialogs& dialogs) {
+        return {config, captions, lists, edit, gauges, dialogs};
     }
-    CheckView checkView(OperatorDialogs& dialogs) { return {config, lists, edit, dialogs}; }
+    FtpSession ftpSession(FtpClient& client, OperatorDialogs& dialogs) {
+        return {client, config, captions, dialogs};
+    }
 };
 
 // What the main window's logic uses from outside.

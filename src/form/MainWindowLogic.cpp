@@ -29,17 +29,17 @@ void muestraPatente(MainState& state, const Clock& clock) {
 // Letter lists always; route lists when the additional routes are on. A route
 // error opens the routes panel.
 void RevisaConfiguracionInicial(MainState& state, MainPorts& ports) {
-    const CheckView view = state.checkView(ports.dialogs);
-    RevisaArchivosTipo(view);
+    const ProfileContext ctx = state.profiles(ports.dialogs);
+    RevisaArchivosTipo(ctx);
     if (!state.config.flag(slot::kRoutes)) {
         return;
     }
-    if (RevisaRutas(view, state.config.get(slot::kSendRoutes), state.config.get(slot::kSendLetters),
-                    kSendRoutes) != kRevisaOk) {
-        CmdRutas(state.edit);
-    } else if (RevisaRutas(view, state.config.get(slot::kReceiveRoutes),
-                           state.config.get(slot::kReceiveLetters), kReceiveRoutes) != kRevisaOk) {
-        CmdRutas(state.edit);
+    if (!ok(RevisaRutas(ctx, state.config.get(slot::kSendRoutes),
+                        state.config.get(slot::kSendLetters), kSendRoutes))) {
+        CmdRutas(ctx);
+    } else if (!ok(RevisaRutas(ctx, state.config.get(slot::kReceiveRoutes),
+                               state.config.get(slot::kReceiveLetters), kReceiveRoutes))) {
+        CmdRutas(ctx);
     }
 }
 
@@ -51,7 +51,7 @@ void CargaForm1(MainState& state, MainPorts& ports, std::uint8_t profileIndex,
     state.gauges.setCycleSeconds(30);
     state.profileIndex = profileIndex;
     state.configDirectory = configDirectory;
-    CargaConfiguracion(state.configView(ports.dialogs), state.configPath(), ports.host);
+    CargaConfiguracion(state.profiles(ports.dialogs), state.configPath(), ports.host);
 
     state.julianDay = Get_Juliano(ports.clock);
     state.captions.set(Caption::DiaJuliano, std::to_string(state.julianDay));
@@ -84,7 +84,7 @@ void Start_Button_Click(MainState& state, MainPorts& ports) {
 }
 
 void GuardaConfiguracion(MainState& state, OperatorDialogs& dialogs) {
-    if (GrabaConfiguracion(state.config, state.captions, dialogs, state.configPath())) {
+    if (GrabaConfiguracion(state.profiles(dialogs), state.configPath())) {
         state.config.setModified(false);
     }
     state.edit.setFolioUnlocked(false);
@@ -95,10 +95,10 @@ bool DescargaForm1(MainState& state, OperatorDialogs& dialogs, FtpClient* ftp) {
         askYesNo(dialogs,
                  "Se realizo una modificación en la configuración del sistema, confirmar si desea "
                  "guardar los cambios.") &&
-        !GrabaConfiguracion(state.config, state.captions, dialogs, state.configPath())) {
+        !GrabaConfiguracion(state.profiles(dialogs), state.configPath())) {
         return false;
     }
-    if (ftp && DisconnectFromHost(*ftp) != 0) {
+    if (ftp && !ok(DisconnectFromHost(*ftp))) {
         showCritical(dialogs,
                      "Hubo un error al intentar desconectarse del Host. Cerrar el programa e "
                      "iniciar nuevamente.");

@@ -52,33 +52,33 @@ SplitLetters splitLetters(const std::string& text) {
     return split;
 }
 
-int ValidaDir(const std::string& path) {
-    return isValidLocalDirectory(path) ? 1 : 0;
+DirCode ValidaDir(const std::string& path) {
+    return isValidLocalDirectory(path) ? DirCode::Valid : DirCode::Invalid;
 }
 
-int RevisaArchivosTipo(CheckView view) {
-    const SplitLetters send = splitLetters(view.config.get(slot::kSendLetters));
-    const SplitLetters receive = splitLetters(view.config.get(slot::kReceiveLetters));
-    view.lists.set(ListId::ArchivosE, send.letters);
-    view.lists.set(ListId::ArchivosR, receive.letters);
+TiposCode RevisaArchivosTipo(const ProfileContext& ctx) {
+    const SplitLetters send = splitLetters(ctx.config.get(slot::kSendLetters));
+    const SplitLetters receive = splitLetters(ctx.config.get(slot::kReceiveLetters));
+    ctx.lists.set(ListId::ArchivosE, send.letters);
+    ctx.lists.set(ListId::ArchivosR, receive.letters);
     if (send.letters.size() == receive.letters.size() && send.commas == receive.commas) {
         return kRevisaArchivosTipoOk;
     }
-    showCritical(view.dialogs,
+    showCritical(ctx.dialogs,
                  "ERROR: Es imposible continuar, en la configuración de tipos de Archivos, no "
                  "coinciden el numero de los tipos de archivos de Envio y Recibo");
     return kRevisaArchivosTipoError;
 }
 
-int RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& CadArchivos,
-                const RouteLists& target) {
-    view.lists.clear(target.routes);
+RevisaCode RevisaRutas(const ProfileContext& ctx, const std::string& CadRuta,
+                       const std::string& CadArchivos, const RouteLists& target) {
+    ctx.lists.clear(target.routes);
     const SplitLetters letters = splitLetters(CadArchivos);
-    view.lists.set(target.letters, letters.letters);
+    ctx.lists.set(target.letters, letters.letters);
     if (countCommas(CadRuta) != letters.commas) {
-        showCritical(view.dialogs, kRoutesError + "no coinciden el numero de " + target.name +
-                                       " con los tipos de archivos");
-        CmdRutas(view.edit);
+        showCritical(ctx.dialogs, kRoutesError + "no coinciden el numero de " + target.name +
+                                      " con los tipos de archivos");
+        CmdRutas(ctx);
         return kRevisaError;
     }
 
@@ -88,43 +88,43 @@ int RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& C
     for (const std::string& route : cutRoutes(CadRuta)) {
         if (route.empty()) {
             empty = true;
-        } else if (ValidaDir(route) != 1 || !pathExists(route)) {
+        } else if (!ok(ValidaDir(route)) || !pathExists(route)) {
             invalid = true;
         } else {
             found.push_back(route);
         }
     }
-    view.lists.set(target.routes, found);
+    ctx.lists.set(target.routes, found);
     if (!empty && !invalid) {
         return kRevisaOk;
     }
     if (empty) {
-        showCritical(view.dialogs,
+        showCritical(ctx.dialogs,
                      kRoutesError + "al menos una de las " + target.name + " esta vacia");
     }
     if (invalid) {
-        showCritical(view.dialogs,
+        showCritical(ctx.dialogs,
                      kRoutesError + "al menos una de las " + target.name + " no es valida");
     }
-    view.lists.clear(target.routes);
-    view.lists.clear(target.letters);
-    CmdRutas(view.edit);
+    ctx.lists.clear(target.routes);
+    ctx.lists.clear(target.letters);
+    CmdRutas(ctx);
     return kRevisaError;
 }
 
-int RevisaDir(CheckView view) {
+RevisaCode RevisaDir(const ProfileContext& ctx) {
     for (int i : {slot::kSendDir, slot::kReceiveDir}) {
-        const std::string& dir = view.config.get(i);
+        const std::string& dir = ctx.config.get(i);
         if (endsWithSeparator(dir)) {
-            view.config.set(i, dir.substr(0, dir.size() - 1));
+            ctx.config.set(i, dir.substr(0, dir.size() - 1));
         }
     }
-    const std::string& send = view.config.get(slot::kSendDir);
-    const std::string& receive = view.config.get(slot::kReceiveDir);
-    if (ValidaDir(send) != 1 || ValidaDir(receive) != 1 || !pathExists(send) ||
+    const std::string& send = ctx.config.get(slot::kSendDir);
+    const std::string& receive = ctx.config.get(slot::kReceiveDir);
+    if (!ok(ValidaDir(send)) || !ok(ValidaDir(receive)) || !pathExists(send) ||
         !pathExists(receive)) {
         showCritical(
-            view.dialogs,
+            ctx.dialogs,
             "ERROR: es imposible continuar, en la Configuración del Sistema, uno o ambos "
             "directorios locales no existen, esta mal escrita la ruta o han sido borrados, para "
             "poder continuar deberá proporcionar rutas con directorios validos. Nota: modificar "

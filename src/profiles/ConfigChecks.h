@@ -3,19 +3,34 @@
 #include <string>
 #include <vector>
 
-#include "platform/OperatorDialogs.h"
-#include "state/ConfigRecord.h"
-#include "state/EditState.h"
+#include "profiles/ProfileContext.h"
 #include "state/Lists.h"
 
 // Checks of the configuration that build the letter and route lists the
 // cycle works from. Each check tells the operator itself and returns a code.
 namespace torva {
 
-inline constexpr int kRevisaArchivosTipoOk = 1;
-inline constexpr int kRevisaArchivosTipoError = 0;
-inline constexpr int kRevisaOk = 0;  // RevisaRutas, RevisaDir
-inline constexpr int kRevisaError = 1;
+// RevisaArchivosTipo's result: 1 when the letter lists pair up.
+enum class TiposCode : int { Error = 0, Ok = 1 };
+// RevisaRutas' and RevisaDir's result: 0 when the routes or folders are usable.
+enum class RevisaCode : int { Ok = 0, Error = 1 };
+// ValidaDir's result: 1 for a valid local directory.
+enum class DirCode : int { Invalid = 0, Valid = 1 };
+
+inline constexpr TiposCode kRevisaArchivosTipoOk = TiposCode::Ok;
+inline constexpr TiposCode kRevisaArchivosTipoError = TiposCode::Error;
+inline constexpr RevisaCode kRevisaOk = RevisaCode::Ok;
+inline constexpr RevisaCode kRevisaError = RevisaCode::Error;
+
+constexpr bool ok(TiposCode code) {
+    return code == TiposCode::Ok;
+}
+constexpr bool ok(RevisaCode code) {
+    return code == RevisaCode::Ok;
+}
+constexpr bool ok(DirCode code) {
+    return code == DirCode::Valid;
+}
 
 // One entry per character that is not a comma; commas are counted.
 struct SplitLetters {
@@ -24,21 +39,13 @@ struct SplitLetters {
 };
 SplitLetters splitLetters(const std::string& text);
 
-// 1 when the path is a valid local directory (a drive letter on Windows, "/"
-// on POSIX), else 0.
-int ValidaDir(const std::string& path);
-
-// The parts the checks touch.
-struct CheckView {
-    ConfigRecord& config;
-    Lists& lists;
-    EditState& edit;
-    OperatorDialogs& dialogs;
-};
+// Valid when the path is a valid local directory (a drive letter on Windows,
+// "/" on POSIX).
+DirCode ValidaDir(const std::string& path);
 
 // Rebuilds `LstArchivosE` and `LstArchivosR` from slots 10 and 11: 1 when they
 // pair up.
-int RevisaArchivosTipo(CheckView view);
+TiposCode RevisaArchivosTipo(const ProfileContext& ctx);
 
 // Which pair of lists a route check fills.
 struct RouteLists {
@@ -51,11 +58,11 @@ inline constexpr RouteLists kSendRoutes{ListId::EnvioLocal, ListId::ArchivosE,
 inline constexpr RouteLists kReceiveRoutes{ListId::ReciboLocal, ListId::ArchivosR,
                                            "Rutas de Recibo Local"};
 
-int RevisaRutas(CheckView view, const std::string& CadRuta, const std::string& CadArchivos,
-                const RouteLists& target);
+RevisaCode RevisaRutas(const ProfileContext& ctx, const std::string& CadRuta,
+                       const std::string& CadArchivos, const RouteLists& target);
 
 // Removes a trailing separator from slots 3 and 4, then checks that both
 // name existing local directories.
-int RevisaDir(CheckView view);
+RevisaCode RevisaDir(const ProfileContext& ctx);
 
 }  // namespace torva

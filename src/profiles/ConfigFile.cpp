@@ -17,15 +17,15 @@ bool isSecretSlot(int i) {
     return i == slot::kPassword || i == slot::kKeyPassword;
 }
 
-void takeMissingFilePath(ConfigView view) {
-    view.dialogs.beep();
-    view.dialogs.beep();
-    showCritical(view.dialogs,
+void takeMissingFilePath(const ProfileContext& ctx) {
+    ctx.dialogs.beep();
+    ctx.dialogs.beep();
+    showCritical(ctx.dialogs,
                  "No se encontró el archivo de configuración de la patente. Capture y guarde la "
                  "configuración, o comuníquese al Centro de Prevalidación TORVA.");
-    view.edit.setHiddenFieldsVisible(true);
-    AlternaEdicion(view.edit, view.dialogs);
-    view.config.setModified(true);
+    ctx.edit.setHiddenFieldsVisible(true);
+    AlternaEdicion(ctx);
+    ctx.config.setModified(true);
 }
 
 void showHost(Captions& captions, const HostIdentity& host) {
@@ -39,17 +39,18 @@ std::string configFilePath(const std::string& configDirectory, int profileIndex)
     return joinPath(configDirectory, "odbc" + std::to_string(profileIndex) + ".reg");
 }
 
-void CargaConfiguracion(ConfigView view, const std::string& path, const HostIdentity& host) {
-    view.captions.set(Caption::Evento, "Cargando configuración...");
+void CargaConfiguracion(const ProfileContext& ctx, const std::string& path,
+                        const HostIdentity& host) {
+    ctx.captions.set(Caption::Evento, "Cargando configuración...");
     std::vector<std::string> lines;
     if (!isRegularFile(path) || readAnsiLines(path, lines)) {
-        showHost(view.captions, host);
-        takeMissingFilePath(view);
+        showHost(ctx.captions, host);
+        takeMissingFilePath(ctx);
         return;
     }
-    ConfigRecord& config = view.config;
+    ConfigRecord& config = ctx.config;
     for (int i = 0; i < slot::kCount && i < static_cast<int>(lines.size()); ++i) {
-        const std::string& line = lines[i];
+        const std::string& line = lines[static_cast<std::size_t>(i)];
         if (isSecretSlot(i)) {
             config.set(i, decodeSecret(line));
         } else if (ConfigRecord::isFlagSlot(i)) {
@@ -63,27 +64,26 @@ void CargaConfiguracion(ConfigView view, const std::string& path, const HostIden
     }
     config.setModified(true);
     if (config.get(slot::kHost) != config.get(slot::kPrimaryServer)) {
-        SeleccionaServidor(config, view.edit, ServerOption::Secundario);
+        SeleccionaServidor(ctx, ServerOption::Secundario);
     }
-    showHost(view.captions, host);
-    view.gauges.setProgress(0);
-    view.captions.set(Caption::Evento, "Listo para Iniciar");
+    showHost(ctx.captions, host);
+    ctx.gauges.setProgress(0);
+    ctx.captions.set(Caption::Evento, "Listo para Iniciar");
 }
 
-bool GrabaConfiguracion(const ConfigRecord& config, Captions& captions, OperatorDialogs& dialogs,
-                        const std::string& path) {
-    captions.set(Caption::Evento, "Grabando configuración...");
+bool GrabaConfiguracion(const ProfileContext& ctx, const std::string& path) {
+    ctx.captions.set(Caption::Evento, "Grabando configuración...");
     std::vector<std::string> lines;
     lines.reserve(slot::kCount + 3);
     for (int i = 0; i < slot::kCount; ++i) {
-        lines.push_back(isSecretSlot(i) ? encodeSecret(config.get(i)) : config.get(i));
+        lines.push_back(isSecretSlot(i) ? encodeSecret(ctx.config.get(i)) : ctx.config.get(i));
     }
-    lines.push_back(captions.get(Caption::LocalNameLabel));
-    lines.push_back(captions.get(Caption::LocalAddressLabel));
+    lines.push_back(ctx.captions.get(Caption::LocalNameLabel));
+    lines.push_back(ctx.captions.get(Caption::LocalAddressLabel));
     lines.push_back(kProgramVersionLine);
     if (const auto ec = writeAnsiLines(path, lines)) {
-        showCritical(dialogs, "No fue posible grabar la configuración en \"" + path +
-                                  "\": " + ec.message() + ". La configuración no se guardó.");
+        showCritical(ctx.dialogs, "No fue posible grabar la configuración en \"" + path +
+                                      "\": " + ec.message() + ". La configuración no se guardó.");
         return false;
     }
     return true;

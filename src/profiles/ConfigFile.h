@@ -2,11 +2,7 @@
 
 #include <string>
 
-#include "platform/OperatorDialogs.h"
-#include "state/ConfigRecord.h"
-#include "state/Captions.h"
-#include "state/EditState.h"
-#include "state/Gauges.h"
+#include "profiles/ProfileContext.h"
 
 namespace torva {
 
@@ -15,15 +11,6 @@ inline constexpr const char* kProgramVersionLine = "Versión 6.2.7";
 // "odbc" n ".reg" in the configuration directory.
 std::string configFilePath(const std::string& configDirectory, int profileIndex);
 
-// The parts of the main window that loading touches.
-struct ConfigView {
-    ConfigRecord& config;
-    Captions& captions;
-    EditState& edit;
-    Gauges& gauges;
-    OperatorDialogs& dialogs;
-};
-
 struct HostIdentity {
     std::string name;
     std::string address;
@@ -31,11 +18,11 @@ struct HostIdentity {
 
 // Loads the profile's configuration file into the record. A missing file
 // leaves the initial texts, tells the operator and requests edit mode.
-void CargaConfiguracion(ConfigView view, const std::string& path, const HostIdentity& host);
+void CargaConfiguracion(const ProfileContext& ctx, const std::string& path,
+                        const HostIdentity& host);
 
 // Writes the record to the file, replacing it atomically. A failure is shown
 // to the operator and returned as false.
-bool GrabaConfiguracion(const ConfigRecord& config, Captions& captions, OperatorDialogs& dialogs,
-                        const std::string& path);
+bool GrabaConfiguracion(const ProfileContext& ctx, const std::string& path);
 
 }  // namespace torva

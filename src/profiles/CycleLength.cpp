@@ -6,16 +6,22 @@
 
 namespace torva {
 
-void AplicaLapso(Gauges& gauges, const std::string& minutes, const std::string& seconds) {
+void AplicaLapso(const ProfileContext& ctx, const std::string& minutes,
+                 const std::string& seconds) {
     if (isNumeric(minutes) && isNumeric(seconds)) {
         const double m = leadingNumber(minutes);
         const double s = leadingNumber(seconds);
         if (m >= 0 && m <= 5 && s >= 0 && s <= 60) {
-            gauges.setCycleSeconds(static_cast<int>(std::lround(m * 60 + s)));
+            ctx.gauges.setCycleSeconds(static_cast<int>(std::lround(m * 60 + s)));
             return;
         }
     }
-    gauges.setCycleSeconds(gauges.cycleSeconds());
+    ctx.gauges.setCycleSeconds(ctx.gauges.cycleSeconds());
+}
+
+void SldControl_Scroll(const ProfileContext& ctx, int seconds) {
+    ctx.gauges.setCycleSeconds(seconds);
+    ctx.gauges.setProgress(1);
 }
 
 }  // namespace torva

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "platform/OperatorDialogs.h"
-#include "state/EditState.h"
+#include "profiles/ProfileContext.h"
 
 namespace torva {
 
 // `Menu_Configure`: enters edit mode after the operator confirms, or leaves it
 // without a question and without saving.
-void AlternaEdicion(EditState& edit, OperatorDialogs& dialogs);
+void AlternaEdicion(const ProfileContext& ctx);
 
 }  // namespace torva

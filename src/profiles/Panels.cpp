@@ -11,21 +11,21 @@ void open(EditState& edit, Panel panel) {
 
 }  // namespace
 
-void CmdServidor(EditState& edit) {
-    open(edit, Panel::Servidor);
+void CmdServidor(const ProfileContext& ctx) {
+    open(ctx.edit, Panel::Servidor);
 }
-void CmdDatosFirma(EditState& edit) {
-    open(edit, Panel::Fea);
+void CmdDatosFirma(const ProfileContext& ctx) {
+    open(ctx.edit, Panel::Fea);
 }
-void CmdRutas(EditState& edit) {
-    open(edit, Panel::Rutas);
+void CmdRutas(const ProfileContext& ctx) {
+    open(ctx.edit, Panel::Rutas);
 }
-void OcultaPanel(EditState& edit) {
-    edit.setPanel(Panel::None);
+void OcultaPanel(const ProfileContext& ctx) {
+    ctx.edit.setPanel(Panel::None);
 }
 
-void AlternaCamposOcultos(EditState& edit) {
-    edit.setHiddenFieldsVisible(!edit.hiddenFieldsVisible());
+void AlternaCamposOcultos(const ProfileContext& ctx) {
+    ctx.edit.setHiddenFieldsVisible(!ctx.edit.hiddenFieldsVisible());
 }
 
 }  // namespace torva

@@ -10,15 +10,16 @@
 
 namespace torva {
 
-void SeleccionaServidor(ConfigRecord& config, EditState& edit, ServerOption option) {
-    edit.setServer(option);
-    config.set(slot::kHost, config.get(option == ServerOption::Primario ? slot::kPrimaryServer
-                                                                        : slot::kSecondaryServer));
+void SeleccionaServidor(const ProfileContext& ctx, ServerOption option) {
+    ctx.edit.setServer(option);
+    ctx.config.set(slot::kHost,
+                   ctx.config.get(option == ServerOption::Primario ? slot::kPrimaryServer
+                                                                   : slot::kSecondaryServer));
 }
 
-void CambiaServidor(ConfigRecord& config, EditState& edit, Captions& captions) {
-    const std::string& receive = config.get(slot::kReceiveDir);
-    if (ValidaDir(receive) != 1) {
+void CambiaServidor(const ProfileContext& ctx) {
+    const std::string& receive = ctx.config.get(slot::kReceiveDir);
+    if (!ok(ValidaDir(receive))) {
         return;
     }
     const std::string path = joinPath(receive, "server.dat");
@@ -29,14 +30,15 @@ void CambiaServidor(ConfigRecord& config, EditState& edit, Captions& captions) {
     const bool readable = !readAnsiLines(path, lines);
     // Only a first line whose value is exactly 1 selects the secondary server.
     if (readable && !lines.empty() && isNumeric(lines[0]) && leadingNumber(lines[0]) == 1.0) {
-        SeleccionaServidor(config, edit, ServerOption::Secundario);
-        captions.set(Caption::Evento, "Conexión a TORVA mediante el Servidor Secundario");
+        SeleccionaServidor(ctx, ServerOption::Secundario);
+        ctx.captions.set(Caption::Evento, "Conexión a TORVA mediante el Servidor Secundario");
     } else {
-        SeleccionaServidor(config, edit, ServerOption::Primario);
-        captions.set(Caption::Evento, "Conexión a TORVA mediante el Servidor Primario");
+        SeleccionaServidor(ctx, ServerOption::Primario);
+        ctx.captions.set(Caption::Evento, "Conexión a TORVA mediante el Servidor Primario");
     }
     if (const auto ec = removeFile(path)) {
-        captions.set(Caption::Evento, "No fue posible borrar \"" + path + "\": " + ec.message());
+        ctx.captions.set(Caption::Evento,
+                         "No fue posible borrar \"" + path + "\": " + ec.message());
     }
 }
 

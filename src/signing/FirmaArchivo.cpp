@@ -17,14 +17,14 @@ std::string mensajeNoEncontrado(const std::string& path) {
     return "ERROR, no se encontro el archivo '" + path + "' fue movido o borrado.";
 }
 
-std::int32_t avisa(OperatorDialogs& dialogs, const std::string& text) {
+FirmaResult avisa(OperatorDialogs& dialogs, const std::string& text) {
     showCritical(dialogs, text);
     return firma::kRespuestaAceptar;
 }
 
 }  // namespace
 
-std::string mensajeFirma(std::int32_t code, const std::string& path) {
+std::string mensajeFirma(FirmaCode code, const std::string& path) {
     using namespace firma;
     switch (code) {
         case kArchivoMovido:
@@ -61,13 +61,12 @@ std::string mensajeFirma(std::int32_t code, const std::string& path) {
             return "ERROR, el archivo '" + path + "' no contiene la CURP de ningún firmante.";
         default:
             return "ERROR, fue imposible generar la Firma Digital del archivo '" + path +
-                   "' (código " + std::to_string(code) + ").";
+                   "' (código " + std::to_string(codeNumber(code)) + ").";
     }
 }
 
-std::int32_t FirmaArchivo(std::string& path, std::uint8_t& tipoDocumento,
-                          const ConfigRecord& config, SigningLibrary& library,
-                          OperatorDialogs& dialogs) {
+FirmaResult FirmaArchivo(std::string& path, std::uint8_t& tipoDocumento, const ConfigRecord& config,
+                         SigningLibrary& library, OperatorDialogs& dialogs) {
     RegistrosFirma registros{};
     const std::string key = config.get(slot::kKeyFile) + '\0';
     const std::string cer = config.get(slot::kCertFile) + '\0';
@@ -86,7 +85,7 @@ std::int32_t FirmaArchivo(std::string& path, std::uint8_t& tipoDocumento,
         return avisa(dialogs, mensajeNoEncontrado(path));
     }
 
-    std::int32_t r = library.BuscaCurpsG(path, tipoDocumento, registros);
+    FirmaCode r = library.BuscaCurpsG(path, tipoDocumento, registros);
     tomaRuta(path);
     if (r == firma::kBuscaArchivoNoEncontrado) {
         return avisa(dialogs, mensajeNoEncontrado(path));
@@ -94,8 +93,9 @@ std::int32_t FirmaArchivo(std::string& path, std::uint8_t& tipoDocumento,
     if (r == firma::kBuscaArchivoNoLegible) {
         return avisa(dialogs, "ERROR, no se pudo leer el archivo '" + path + "'.");
     }
-    if (r != firma::kOk) {
-        return r;
+    if (!ok(r)) {
+        // The search's own code, passed on as it is.
+        return FirmaResult{codeNumber(r)};
     }
 
     for (std::size_t i = 0; i < kRegistrosConLlave; ++i) {
@@ -108,8 +108,8 @@ std::int32_t FirmaArchivo(std::string& path, std::uint8_t& tipoDocumento,
 
     r = library.GeneraFirmaDigitalG(path, tipoDocumento, registros);
     tomaRuta(path);
-    if (r == firma::kOk) {
-        return firma::kOk;
+    if (ok(r)) {
+        return firma::kFirmado;
     }
     return avisa(dialogs, mensajeFirma(r, path));
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "signing/RegistroFirma.h"
+#include "signing/SigningCodes.h"
 
 // The signing library as `FirmaArchivo` sees it: two entry points, each with
 // the file path, the document type and the six signer records, each returning
@@ -17,13 +18,13 @@ class SigningLibrary {
     // `_BuscaCurpsG@12`: writes the CURPs of the file's signers into the
     // records' CURP fields. May rewrite path (for example to the name the
     // file really has); the caller then uses the rewritten path.
-    virtual std::int32_t BuscaCurpsG(std::string& path, std::uint8_t tipoDocumento,
-                                     RegistrosFirma& registros) = 0;
+    virtual FirmaCode BuscaCurpsG(std::string& path, std::uint8_t tipoDocumento,
+                                  RegistrosFirma& registros) = 0;
 
     // `_GeneraFirmaDigitalG@12`: signs the file in place with the key data of
     // the records. May rewrite path as the search does.
-    virtual std::int32_t GeneraFirmaDigitalG(std::string& path, std::uint8_t tipoDocumento,
-                                             RegistrosFirma& registros) = 0;
+    virtual FirmaCode GeneraFirmaDigitalG(std::string& path, std::uint8_t tipoDocumento,
+                                          RegistrosFirma& registros) = 0;
 };
 
 }  // namespace torva

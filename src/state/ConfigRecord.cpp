@@ -33,21 +33,21 @@ const std::array<const char*, slot::kCount>& ConfigRecord::initialTexts() {
 
 ConfigRecord::ConfigRecord() {
     for (int i = 0; i < slot::kCount; ++i) {
-        slots_[i] = initialTexts()[i];
+        slots_[index(i)] = initialTexts()[index(i)];
     }
 }
 
 void ConfigRecord::set(int i, std::string text) {
-    if (slots_.at(i) == text) {
+    if (slots_.at(index(i)) == text) {
         return;
     }
-    slots_[i] = std::move(text);
+    slots_[index(i)] = std::move(text);
     modified_ = true;
     notify([i](MainObserver& o) { o.slotChanged(i); });
 }
 
 bool ConfigRecord::flag(int i) const {
-    return leadingNumber(slots_.at(i)) == 1.0;
+    return leadingNumber(slots_.at(index(i))) == 1.0;
 }
 
 void ConfigRecord::setFlag(int i, bool checked) {

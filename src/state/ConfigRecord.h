@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "state/Observed.h"
@@ -41,7 +42,7 @@ class ConfigRecord : public Observed {
   public:
     ConfigRecord();
 
-    const std::string& get(int i) const { return slots_.at(i); }
+    const std::string& get(int i) const { return slots_.at(index(i)); }
     // A change of a field's text; sets the modified flag when the text differs.
     void set(int i, std::string text);
 
@@ -60,6 +61,8 @@ class ConfigRecord : public Observed {
     static const std::array<const char*, slot::kCount>& initialTexts();
 
   private:
+    static std::size_t index(int i) { return static_cast<std::size_t>(i); }
+
     std::array<std::string, slot::kCount> slots_;
     bool modified_ = false;
 };

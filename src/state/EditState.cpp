@@ -1,5 +1,7 @@
 #include "state/EditState.h"
 
+#include "state/ConfigRecord.h"
+
 namespace torva {
 
 void EditState::setEditing(bool on) {
@@ -28,10 +30,10 @@ void EditState::setServer(ServerOption option) {
 }
 
 bool EditState::slotEditable(int slot) const {
-    if (slot == 5 || slot == 6) {
+    if (slot == slot::kLowerFolio || slot == slot::kUpperFolio) {
         return folioUnlocked_;
     }
-    return editing_ && slot >= 0 && slot <= 21;
+    return editing_ && slot >= 0 && slot <= slot::kReceiveRoutes;
 }
 
 const char* EditState::configureCaption() const {

@@ -28,25 +28,25 @@ int nameLength(FtpSession& session, std::string_view letter) {
 
 }  // namespace
 
-std::int16_t InitializeFTPControl(FtpSession& session) {
+FtpCode InitializeFTPControl(FtpSession& session) {
     FtpSettings& s = session.client.settings();
     s.ServerHost = trimmed(session.config.get(slot::kHost));
     s.ServerPort = trimmed(session.config.get(slot::kPort));
     s.UserName = trimmed(session.config.get(slot::kUser));
     s.UserPassword = trimmed(session.config.get(slot::kPassword));
     s.PassiveMode = session.config.flag(slot::kPassive) ? 1 : 0;
-    return 0;
+    return ftp::kOk;
 }
 
-std::int32_t ConnectToHost(FtpSession& session) {
+ConnectCode ConnectToHost(FtpSession& session) {
     if (session.client.IsConnected()) {
-        return 0;
+        return widen(ftp::kOk);
     }
     InitializeFTPControl(session);
-    const std::int32_t code = session.client.Connect();
-    if (code != 0) {
-        setEvento(session, "ERROR al conectar- " + std::to_string(code));
-        Error(session.dialogs, code);
+    const ConnectCode code = widen(session.client.Connect());
+    if (!ok(code)) {
+        setEvento(session, "ERROR al conectar- " + std::to_string(codeNumber(code)));
+        Error(session.dialogs, codeNumber(code));
     } else {
         setEvento(session, "Conexión Establecida... ");
     }
@@ -54,12 +54,12 @@ std::int32_t ConnectToHost(FtpSession& session) {
 }
 
 FtpCode SendFile(FtpSession& session, const std::string& localPath, const std::string& remotePath) {
-    const std::int32_t c = ConnectToHost(session);
-    if (c != 0) {
-        return static_cast<FtpCode>(c);
+    const ConnectCode c = ConnectToHost(session);
+    if (!ok(c)) {
+        return narrow(c);
     }
     const FtpCode code = session.client.UploadFile(localPath, remotePath);
-    if (code == 0) {
+    if (ok(code)) {
         setEvento(session, "Archivo Enviado.. ");
     }
     return code;
@@ -67,13 +67,13 @@ FtpCode SendFile(FtpSession& session, const std::string& localPath, const std::s
 
 FtpCode ReceiveFile(FtpSession& session, const std::string& localPath,
                     const std::string& remotePath) {
-    const std::int32_t c = ConnectToHost(session);
-    if (c != 0) {
-        setEvento(session, "ERROR en conexión " + std::to_string(c));
-        return static_cast<FtpCode>(c);
+    const ConnectCode c = ConnectToHost(session);
+    if (!ok(c)) {
+        setEvento(session, "ERROR en conexión " + std::to_string(codeNumber(c)));
+        return narrow(c);
     }
     const FtpCode code = session.client.DownloadFile(localPath, remotePath);
-    if (code == 0) {
+    if (ok(code)) {
         setEvento(session, "Recibido.. " + localPath);
     } else {
         const int n = nameLength(session, std::string_view(remotePath).substr(0, 1));
@@ -85,15 +85,15 @@ FtpCode ReceiveFile(FtpSession& session, const std::string& localPath,
 
 FtpCode ReceiveMultipleFiles(FtpSession& session, const std::string& localDirectory,
                              const std::string& remoteDirectory, const std::string& mask) {
-    const std::int32_t c = ConnectToHost(session);
-    if (c != 0) {
-        setEvento(session, "Error al conectar- " + std::to_string(c));
-        return static_cast<FtpCode>(c);
+    const ConnectCode c = ConnectToHost(session);
+    if (!ok(c)) {
+        setEvento(session, "Error al conectar- " + std::to_string(codeNumber(c)));
+        return narrow(c);
     }
     const FtpCode code = session.client.DownloadFiles(localDirectory, remoteDirectory, mask);
-    if (code != 0) {
-        setEvento(session, "Esta pendiente el archivo - " + std::to_string(code));
-        Error(session.dialogs, code);
+    if (!ok(code)) {
+        setEvento(session, "Esta pendiente el archivo - " + std::to_string(codeNumber(code)));
+        Error(session.dialogs, codeNumber(code));
     } else {
         setEvento(session, "Recibiendo Archivos");
     }
@@ -104,7 +104,7 @@ FtpCode DisconnectFromHost(FtpClient& client) {
     if (client.IsConnected()) {
         return client.Disconnect();
     }
-    return 0;
+    return ftp::kOk;
 }
 
 void Error(OperatorDialogs& dialogs, std::int32_t code) {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/OperatorDialogs.h"
-#include "state/ConfigRecord.h"
 #include "state/Captions.h"
+#include "state/ConfigRecord.h"
 #include "transport/FtpClient.h"
 
 namespace torva {
@@ -23,10 +23,10 @@ struct FtpSession {
 };
 
 // Writes the client's settings from slots 0, 7, 1, 2 and `ChkPasivo` (slot 12).
-std::int16_t InitializeFTPControl(FtpSession& session);
+FtpCode InitializeFTPControl(FtpSession& session);
 
-// Opens the session unless one is open; 0 when it is.
-std::int32_t ConnectToHost(FtpSession& session);
+// Opens the session unless one is open; ok when it is.
+ConnectCode ConnectToHost(FtpSession& session);
 
 FtpCode SendFile(FtpSession& session, const std::string& localPath, const std::string& remotePath);
 
@@ -36,10 +36,10 @@ FtpCode ReceiveFile(FtpSession& session, const std::string& localPath,
 FtpCode ReceiveMultipleFiles(FtpSession& session, const std::string& localDirectory,
                              const std::string& remoteDirectory, const std::string& mask);
 
-// Closes an open session; 0 when there was none.
+// Closes an open session; ftp::kOk when there was none.
 FtpCode DisconnectFromHost(FtpClient& client);
 
-// Opens the self-closing error window with the code; returns at once.
+// Opens the self-closing error window with the code's number; returns at once.
 void Error(OperatorDialogs& dialogs, std::int32_t code);
 
 }  // namespace torva

@@ -93,23 +93,25 @@ Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QW
     connect(menuStart_, &QAction::triggered, this, [this] { Start_Button_Click(state_, ports_); });
     connect(tmrControl_, &QTimer::timeout, this, [this] { TmrControl_Timer(state_, ports_); });
     for (int i = 0; i < slot::kCount; ++i) {
-        connect(fields_[i], &QLineEdit::textEdited, this,
+        connect(fields_[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { state_.config.set(i, text.toStdString()); });
     }
     for (auto [slotIndex, box] : flagBoxes_) {
         connect(box, &QCheckBox::clicked, this, [this, i = slotIndex](bool checked) {
             if (i == slot::kSign) {
-                ChkFirmar_Click(state_.config, ports_.dialogs, checked);
+                ChkFirmar_Click(state_.profiles(ports_.dialogs), checked);
             } else {
                 state_.config.setFlag(i, checked);
             }
         });
     }
     bindSettingsControls();
-    connect(opnPrimario_, &QRadioButton::clicked, this,
-            [this] { SeleccionaServidor(state_.config, state_.edit, ServerOption::Primario); });
-    connect(opnSecundario_, &QRadioButton::clicked, this,
-            [this] { SeleccionaServidor(state_.config, state_.edit, ServerOption::Secundario); });
+    connect(opnPrimario_, &QRadioButton::clicked, this, [this] {
+        SeleccionaServidor(state_.profiles(ports_.dialogs), ServerOption::Primario);
+    });
+    connect(opnSecundario_, &QRadioButton::clicked, this, [this] {
+        SeleccionaServidor(state_.profiles(ports_.dialogs), ServerOption::Secundario);
+    });
 
     state_.setObserver(this);
     showAll();
@@ -143,9 +145,9 @@ void Form1::showAll() {
 
 void Form1::slotChanged(int i) {
     const QString value = qs(state_.config.get(i));
-    if (fields_[i]->text() != value) {
-        const QSignalBlocker block(fields_[i]);
-        fields_[i]->setText(value);
+    if (fields_[static_cast<std::size_t>(i)]->text() != value) {
+        const QSignalBlocker block(fields_[static_cast<std::size_t>(i)]);
+        fields_[static_cast<std::size_t>(i)]->setText(value);
     }
     if (const auto it = flagBoxes_.find(i); it != flagBoxes_.end()) {
         it->second->setChecked(state_.config.flag(i));
@@ -208,7 +210,7 @@ void Form1::captionChanged(Caption which) {
 void Form1::editStateChanged() {
     const EditState& edit = state_.edit;
     for (int i = 0; i < slot::kCount; ++i) {
-        fields_[i]->setReadOnly(!edit.slotEditable(i));
+        fields_[static_cast<std::size_t>(i)]->setReadOnly(!edit.slotEditable(i));
     }
     menuConfigure_->setText(QString::fromUtf8(edit.configureCaption()));
     opnPrimario_->setEnabled(edit.editing());
@@ -217,8 +219,8 @@ void Form1::editStateChanged() {
 
     const bool hidden = edit.hiddenFieldsVisible();
     for (int i : {slot::kHost, slot::kPassword, slot::kRecord500Length}) {
-        fields_[i]->setVisible(hidden);
-        fieldLabels_[i]->setVisible(hidden);
+        fields_[static_cast<std::size_t>(i)]->setVisible(hidden);
+        fieldLabels_[static_cast<std::size_t>(i)]->setVisible(hidden);
     }
     const Panel panel = edit.panel();
     fmeServidor_->setVisible(panel == Panel::Servidor);
@@ -254,34 +256,29 @@ void Form1::testsEnabledChanged() {
 }
 
 void Form1::bindSettingsControls() {
-    auto onClick = [this](const char* name, auto handler) {
-        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this,
-                handler);
-    };
-    onClick("CmdServidor", [this] { CmdServidor(state_.edit); });
-    onClick("CmdDatosFirma", [this] { CmdDatosFirma(state_.edit); });
-    onClick("CmdRutas", [this] { CmdRutas(state_.edit); });
-    for (const char* name : {"CmdFmeservidor", "CmdOcultarfmeFEA", "CmdOcultarFmeRutas"}) {
-        onClick(name, [this] {
-            OcultaPanel(state_.edit);
+    connect(cmdServidor_, &QPushButton::clicked, this,
+            [this] { CmdServidor(state_.profiles(ports_.dialogs)); });
+    connect(cmdDatosFirma_, &QPushButton::clicked, this,
+            [this] { CmdDatosFirma(state_.profiles(ports_.dialogs)); });
+    connect(cmdRutas_, &QPushButton::clicked, this,
+            [this] { CmdRutas(state_.profiles(ports_.dialogs)); });
+    for (QPushButton* hide : cmdOcultar_) {
+        connect(hide, &QPushButton::clicked, this, [this] {
+            OcultaPanel(state_.profiles(ports_.dialogs));
             fields_[slot::kUser]->setFocus();
         });
     }
-    for (auto* picture : findChildren<ClickableLabel*>()) {
-        if (picture->objectName().startsWith(QStringLiteral("Image3"))) {
-            connect(picture, &ClickableLabel::doubleClicked, this,
-                    [this] { AlternaCamposOcultos(state_.edit); });
-        }
+    for (ClickableLabel* picture : image3_) {
+        connect(picture, &ClickableLabel::doubleClicked, this,
+                [this] { AlternaCamposOcultos(state_.profiles(ports_.dialogs)); });
     }
     // Programmatic changes are made with the slider's signals blocked, so this
     // is the operator scrolling.
-    connect(sldControl_, &QSlider::valueChanged, this, [this](int value) {
-        state_.gauges.setCycleSeconds(value);
-        state_.gauges.setProgress(1);
-    });
+    connect(sldControl_, &QSlider::valueChanged, this,
+            [this](int value) { SldControl_Scroll(state_.profiles(ports_.dialogs), value); });
     for (QLineEdit* box : {txtMin_, txtSeg_}) {
         connect(box, &QLineEdit::editingFinished, this, [this] {
-            AplicaLapso(state_.gauges, txtMin_->text().toStdString(),
+            AplicaLapso(state_.profiles(ports_.dialogs), txtMin_->text().toStdString(),
                         txtSeg_->text().toStdString());
         });
     }

@@ -96,6 +96,10 @@ class Form1 : public QMainWindow, public MainObserver {
     QPushButton* cmdServidor_ = nullptr;
     QPushButton* cmdDatosFirma_ = nullptr;
     QPushButton* cmdRutas_ = nullptr;
+    // "Ocultar" of the server, signature and routes panels.
+    std::array<QPushButton*, 3> cmdOcultar_{};
+    // The pictures `Image3` whose double click shows the hidden fields.
+    std::array<ClickableLabel*, 2> image3_{};
     QSlider* sldControl_ = nullptr;
     QLineEdit* txtMin_ = nullptr;
     QLineEdit* txtSeg_ = nullptr;

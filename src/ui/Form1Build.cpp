@@ -50,7 +50,7 @@ QLineEdit* Form1::slotField(int i, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("TxtConfiguration(%1)").arg(i));
     field->setReadOnly(true);
-    fields_[i] = field;
+    fields_[static_cast<std::size_t>(i)] = field;
     return field;
 }
 
@@ -80,8 +80,8 @@ QWidget* Form1::buildConfigurationTab() {
     auto* grid = new QGridLayout(frame2);
     int row = 0;
     auto addRow = [&](const QString& caption, int slot) {
-        fieldLabels_[slot] = text(caption, frame2);
-        grid->addWidget(fieldLabels_[slot], row, 0);
+        fieldLabels_[static_cast<std::size_t>(slot)] = text(caption, frame2);
+        grid->addWidget(fieldLabels_[static_cast<std::size_t>(slot)], row, 0);
         grid->addWidget(slotField(slot, frame2), row, 1, 1, 3);
         ++row;
     };
@@ -131,6 +131,7 @@ QWidget* Form1::buildConfigurationTab() {
     auto* bottom = new QHBoxLayout;
     for (int k = 0; k < 2; ++k) {
         auto* picture = new ClickableLabel(QStringLiteral("\u2699"), tab);
+        image3_[static_cast<std::size_t>(k)] = picture;
         picture->setObjectName(QStringLiteral("Image3(%1)").arg(k));
         picture->setToolTip(QStringLiteral("TORVA"));
         bottom->addWidget(picture);
@@ -186,8 +187,8 @@ QWidget* Form1::buildServerPanel() {
                         fmeServidor_);
     notice->setWordWrap(true);
     grid->addWidget(notice, 2, 0, 1, 2);
-    grid->addWidget(button("CmdFmeservidor", QStringLiteral("Ocultar"), fmeServidor_), 3, 1,
-                    Qt::AlignRight);
+    cmdOcultar_[0] = button("CmdFmeservidor", QStringLiteral("Ocultar"), fmeServidor_);
+    grid->addWidget(cmdOcultar_[0], 3, 1, Qt::AlignRight);
     return fmeServidor_;
 }
 
@@ -210,8 +211,8 @@ QWidget* Form1::buildSignaturePanel() {
         fmeFea_);
     notice->setWordWrap(true);
     grid->addWidget(notice, 4, 0, 1, 2);
-    grid->addWidget(button("CmdOcultarfmeFEA", QStringLiteral("Ocultar"), fmeFea_), 5, 1,
-                    Qt::AlignRight);
+    cmdOcultar_[1] = button("CmdOcultarfmeFEA", QStringLiteral("Ocultar"), fmeFea_);
+    grid->addWidget(cmdOcultar_[1], 5, 1, Qt::AlignRight);
     return fmeFea_;
 }
 
@@ -244,8 +245,8 @@ QWidget* Form1::buildRoutesPanel() {
         fmeRutas_);
     notice->setWordWrap(true);
     grid->addWidget(notice, 5, 0, 1, 3);
-    grid->addWidget(button("CmdOcultarFmeRutas", QStringLiteral("Ocultar"), fmeRutas_), 6, 2,
-                    Qt::AlignRight);
+    cmdOcultar_[2] = button("CmdOcultarFmeRutas", QStringLiteral("Ocultar"), fmeRutas_);
+    grid->addWidget(cmdOcultar_[2], 6, 2, Qt::AlignRight);
     return fmeRutas_;
 }
 
@@ -349,7 +350,7 @@ void Form1::buildWorkControls(QWidget* parent) {
     // Data holders of the logic; never shown.
     // Text boxes of the flag slots, shown through their check boxes only.
     for (int i = 0; i < slot::kCount; ++i) {
-        if (!fields_[i]) {
+        if (!fields_[static_cast<std::size_t>(i)]) {
             slotField(i, parent)->hide();
         }
     }
@@ -396,7 +397,7 @@ void Form1::buildMenus() {
     connect(about, &QAction::triggered, this, &Form1::showAbout);
 
     connect(menuConfigure_, &QAction::triggered, this,
-            [this] { AlternaEdicion(state_.edit, ports_.dialogs); });
+            [this] { AlternaEdicion(state_.profiles(ports_.dialogs)); });
     connect(save, &QAction::triggered, this,
             [this] { GuardaConfiguracion(state_, ports_.dialogs); });
 }

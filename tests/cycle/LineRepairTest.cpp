@@ -104,7 +104,7 @@ TEST_F(AjustaRegistrosTest, AFailureKeepsTheOriginalAndTellsTheOperator) {
     struct Case {
         const char* what;
         std::string blocker;  // a directory where the operation needs a file
-        int code;
+        AjusteCode code;
     };
     const Case cases[] = {
         {"backup impossible", temporaryPathFor(path + "b"), ajuste::kSinRespaldo},

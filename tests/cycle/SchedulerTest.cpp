@@ -25,7 +25,8 @@ TEST(Scheduler, CycleOfThirtySecondsCountsDownFillsTheBarAndPassesOnTick31) {
         ASSERT_EQ(f.caption(Caption::Evento),
                   "Siguiente ciclo en :" + std::to_string(29 - tick) + " Seg.")
             << "tick " << tick;
-        EXPECT_NEAR(f.state.gauges.progress(), 1 + tick * step, 0.01) << "tick " << tick;
+        EXPECT_NEAR(f.state.gauges.progress(), 1 + static_cast<float>(tick) * step, 0.01)
+            << "tick " << tick;
     }
     f.tick();  // 30: the step would reach 100
     EXPECT_EQ(f.state.gauges.progress(), 1);

@@ -15,16 +15,16 @@ class OpenSession final : public FtpClient {
   public:
     explicit OpenSession(FtpCode disconnectCode) : code_(disconnectCode) {}
     bool IsConnected() const override { return open_; }
-    FtpCode Connect() override { return 0; }
+    FtpCode Connect() override { return ftp::kOk; }
     FtpCode Disconnect() override {
         ++disconnects;
         open_ = false;
         return code_;
     }
-    FtpCode UploadFile(const std::string&, const std::string&) override { return 0; }
-    FtpCode DownloadFile(const std::string&, const std::string&) override { return 0; }
+    FtpCode UploadFile(const std::string&, const std::string&) override { return ftp::kOk; }
+    FtpCode DownloadFile(const std::string&, const std::string&) override { return ftp::kOk; }
     FtpCode DownloadFiles(const std::string&, const std::string&, const std::string&) override {
-        return 0;
+        return ftp::kOk;
     }
     int disconnects = 0;
 
@@ -37,14 +37,14 @@ TEST(ExitDisconnect, ClosingTheWindowClosesTheSessionAndReportsAFailure) {
     const std::string failure =
         "Hubo un error al intentar desconectarse del Host. Cerrar el programa e iniciar "
         "nuevamente.";
-    for (const FtpCode code : {FtpCode{0}, FtpCode{25724}}) {
+    for (const FtpCode code : {ftp::kOk, ftp::kConnectionClosed}) {
         MainState state;
         ScriptedDialogs dialogs;
         OpenSession ftp(code);
         EXPECT_TRUE(DescargaForm1(state, dialogs, &ftp));
         EXPECT_EQ(ftp.disconnects, 1);
         EXPECT_FALSE(ftp.IsConnected());
-        if (code == 0) {
+        if (ok(code)) {
             EXPECT_TRUE(dialogs.shown.empty());
         } else {
             ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -62,7 +62,7 @@ TEST(ExitDisconnect, AFailedSaveKeepsTheWindowAndTheSessionOpen) {
     state.config.set(slot::kUser, "usuario1234");
     ScriptedDialogs dialogs;
     dialogs.answer(DialogAnswer::Yes);
-    OpenSession ftp(0);
+    OpenSession ftp(ftp::kOk);
     EXPECT_FALSE(DescargaForm1(state, dialogs, &ftp));
     EXPECT_EQ(ftp.disconnects, 0);
 }

@@ -17,10 +17,12 @@ const std::string kRoutesError =
 
 struct Checks {
     ConfigRecord config;
+    Captions captions;
     Lists lists;
     EditState edit;
+    Gauges gauges;
     ScriptedDialogs dialogs;
-    CheckView view() { return {config, lists, edit, dialogs}; }
+    ProfileContext view() { return {config, captions, lists, edit, gauges, dialogs}; }
     std::vector<std::string> list(ListId id) const { return lists.get(id); }
 };
 
@@ -38,16 +40,18 @@ TEST(ConfigChecks, LetterListsMustPairUp) {
     struct Case {
         std::string send;
         std::string receive;
-        int result;
+        TiposCode result;
     };
-    const Case cases[] = {{"m,b,c", "m,r,c", 1}, {"m,b,c", "m,r", 0}, {"mb,c", "m,r,c", 0}};
+    const Case cases[] = {{"m,b,c", "m,r,c", TiposCode::Ok},
+                          {"m,b,c", "m,r", TiposCode::Error},
+                          {"mb,c", "m,r,c", TiposCode::Error}};
     for (const auto& c : cases) {
         Checks k;
         k.config.set(slot::kSendLetters, c.send);
         k.config.set(slot::kReceiveLetters, c.receive);
         EXPECT_EQ(RevisaArchivosTipo(k.view()), c.result) << c.send << " / " << c.receive;
         EXPECT_EQ(k.list(ListId::ArchivosE), splitLetters(c.send).letters);
-        EXPECT_EQ(k.dialogs.shown.size(), c.result == 1 ? 0u : 1u);
+        EXPECT_EQ(k.dialogs.shown.size(), ok(c.result) ? 0u : 1u);
     }
     Checks k;
     k.config.set(slot::kReceiveLetters, "m,r");
@@ -155,15 +159,15 @@ TEST(ConfigChecks, DirectoriesLoseATrailingSeparatorAndMustExist) {
 }
 
 TEST(ConfigChecks, ValidaDirFollowsThePlatformRule) {
-    EXPECT_EQ(ValidaDir(""), 0);
-    EXPECT_EQ(ValidaDir("1:\\env"), 0);
-    EXPECT_EQ(ValidaDir("\\\\server\\share"), 0);
+    EXPECT_EQ(ValidaDir(""), DirCode::Invalid);
+    EXPECT_EQ(ValidaDir("1:\\env"), DirCode::Invalid);
+    EXPECT_EQ(ValidaDir("\\\\server\\share"), DirCode::Invalid);
 #ifdef _WIN32
-    EXPECT_EQ(ValidaDir("c:\\env"), 1);
-    EXPECT_EQ(ValidaDir("/env"), 0);
+    EXPECT_EQ(ValidaDir("c:\\env"), DirCode::Valid);
+    EXPECT_EQ(ValidaDir("/env"), DirCode::Invalid);
 #else
-    EXPECT_EQ(ValidaDir("/env"), 1);
-    EXPECT_EQ(ValidaDir("c:\\env"), 0);
+    EXPECT_EQ(ValidaDir("/env"), DirCode::Valid);
+    EXPECT_EQ(ValidaDir("c:\\env"), DirCode::Invalid);
 #endif
 }
 

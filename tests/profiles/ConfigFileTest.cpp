@@ -78,10 +78,11 @@ std::string crlf(const std::vector<std::string>& lines) {
 struct Loaded {
     ConfigRecord config;
     Captions captions;
+    Lists lists;
     EditState edit;
     Gauges gauges;
     ScriptedDialogs dialogs;
-    ConfigView view() { return {config, captions, edit, gauges, dialogs}; }
+    ProfileContext view() { return {config, captions, lists, edit, gauges, dialogs}; }
 };
 
 const HostIdentity kHost{"pc-aduana", "192.0.2.7"};
@@ -141,7 +142,7 @@ TEST(ConfigFile, FlagAndLengthLinesAreNormalised) {
     for (const auto& c : cases) {
         TempDir dir;
         auto lines = sampleLines();
-        lines[c.slot] = c.line;
+        lines[static_cast<std::size_t>(c.slot)] = c.line;
         writeBytes(dir.file("odbc0.reg"), crlf(lines));
         Loaded l;
         CargaConfiguracion(l.view(), dir.file("odbc0.reg"), kHost);
@@ -168,9 +169,9 @@ TEST(ConfigFile, SavingWritesTheExactFormatAndTwiceGivesIdenticalBytes) {
     CargaConfiguracion(l.view(), path, kHost);
     l.config.set(slot::kKeyPassword, "Contraseña");
 
-    ASSERT_TRUE(GrabaConfiguracion(l.config, l.captions, l.dialogs, path));
+    ASSERT_TRUE(GrabaConfiguracion(l.view(), path));
     const std::string first = readBytes(path);
-    ASSERT_TRUE(GrabaConfiguracion(l.config, l.captions, l.dialogs, path));
+    ASSERT_TRUE(GrabaConfiguracion(l.view(), path));
     EXPECT_EQ(readBytes(path), first);
 
     auto expected = sampleLines();
@@ -212,7 +213,7 @@ TEST(ConfigFile, AFailedSaveIsReportedAndLeavesTheOldFile) {
     // The target is a directory: nothing can replace it.
     const std::string path = dir.file("odbc0.reg");
     std::filesystem::create_directory(path);
-    EXPECT_FALSE(GrabaConfiguracion(l.config, l.captions, l.dialogs, path));
+    EXPECT_FALSE(GrabaConfiguracion(l.view(), path));
     ASSERT_EQ(l.dialogs.shown.size(), 1u);
     EXPECT_EQ(l.dialogs.shown[0].icon, DialogIcon::Critical);
     EXPECT_TRUE(std::filesystem::is_directory(path));

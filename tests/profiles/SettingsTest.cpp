@@ -4,6 +4,7 @@
 #include "profiles/CycleLength.h"
 #include "profiles/EditMode.h"
 #include "profiles/Panels.h"
+#include "profiles/ProfileContext.h"
 #include "profiles/ServerChoice.h"
 #include "profiles/SignFlag.h"
 #include "support/ScriptedDialogs.h"
@@ -15,6 +16,17 @@ namespace {
 using test::ScriptedDialogs;
 using test::TempDir;
 using test::writeBytes;
+
+// The parts a profile operation works on.
+struct Parts {
+    ConfigRecord config;
+    Captions captions;
+    Lists lists;
+    EditState edit;
+    Gauges gauges;
+    ScriptedDialogs dialogs;
+    ProfileContext ctx() { return {config, captions, lists, edit, gauges, dialogs}; }
+};
 
 TEST(Settings, ServerInstructionFileSelectsTheServerAndIsDeleted) {
     struct Case {
@@ -34,33 +46,29 @@ TEST(Settings, ServerInstructionFileSelectsTheServerAndIsDeleted) {
     };
     for (const auto& c : cases) {
         TempDir dir;
-        ConfigRecord config;
-        EditState edit;
-        Captions captions;
-        config.set(slot::kReceiveDir, dir.path());
-        config.set(slot::kPrimaryServer, "pri");
-        config.set(slot::kSecondaryServer, "sec");
-        edit.setServer(c.option == ServerOption::Primario ? ServerOption::Secundario
-                                                          : ServerOption::Primario);
+        Parts k;
+        k.config.set(slot::kReceiveDir, dir.path());
+        k.config.set(slot::kPrimaryServer, "pri");
+        k.config.set(slot::kSecondaryServer, "sec");
+        k.edit.setServer(c.option == ServerOption::Primario ? ServerOption::Secundario
+                                                            : ServerOption::Primario);
         writeBytes(dir.file("server.dat"), c.content);
-        CambiaServidor(config, edit, captions);
-        EXPECT_EQ(edit.server(), c.option) << c.content;
-        EXPECT_EQ(config.get(slot::kHost), c.host) << c.content;
-        EXPECT_EQ(captions.get(Caption::Evento), c.status) << c.content;
+        CambiaServidor(k.ctx());
+        EXPECT_EQ(k.edit.server(), c.option) << c.content;
+        EXPECT_EQ(k.config.get(slot::kHost), c.host) << c.content;
+        EXPECT_EQ(k.captions.get(Caption::Evento), c.status) << c.content;
         EXPECT_FALSE(pathExists(dir.file("server.dat"))) << c.content;
     }
 }
 
 TEST(Settings, NoInstructionFileChangesNothing) {
     TempDir dir;
-    ConfigRecord config;
-    EditState edit;
-    Captions captions;
-    config.set(slot::kReceiveDir, dir.path());
-    const std::string status = captions.get(Caption::Evento);
-    CambiaServidor(config, edit, captions);
-    EXPECT_EQ(config.get(slot::kHost), "Host(0)");
-    EXPECT_EQ(captions.get(Caption::Evento), status);
+    Parts k;
+    k.config.set(slot::kReceiveDir, dir.path());
+    const std::string status = k.captions.get(Caption::Evento);
+    CambiaServidor(k.ctx());
+    EXPECT_EQ(k.config.get(slot::kHost), "Host(0)");
+    EXPECT_EQ(k.captions.get(Caption::Evento), status);
 }
 
 TEST(Settings, SigningStaysOffWithoutKeyCertificateAndPassPhrase) {
@@ -87,62 +95,60 @@ TEST(Settings, SigningStaysOffWithoutKeyCertificateAndPassPhrase) {
         {dir.file("k.key"), dir.file("c.cer"), "p", true, DialogIcon::None, ""},
     };
     for (const auto& c : cases) {
-        ConfigRecord config;
-        ScriptedDialogs dialogs;
-        config.set(slot::kKeyFile, c.key);
-        config.set(slot::kCertFile, c.cer);
-        config.set(slot::kKeyPassword, c.pass);
-        ChkFirmar_Click(config, dialogs, true);
-        EXPECT_EQ(config.get(slot::kSign), c.staysOn ? "1" : "0") << c.text;
+        Parts k;
+        k.config.set(slot::kKeyFile, c.key);
+        k.config.set(slot::kCertFile, c.cer);
+        k.config.set(slot::kKeyPassword, c.pass);
+        ChkFirmar_Click(k.ctx(), true);
+        EXPECT_EQ(k.config.get(slot::kSign), c.staysOn ? "1" : "0") << c.text;
         if (c.staysOn) {
-            EXPECT_TRUE(dialogs.shown.empty());
+            EXPECT_TRUE(k.dialogs.shown.empty());
         } else {
-            ASSERT_EQ(dialogs.shown.size(), 1u);
-            EXPECT_EQ(dialogs.shown[0].text, c.text);
-            EXPECT_EQ(dialogs.shown[0].icon, c.icon);
+            ASSERT_EQ(k.dialogs.shown.size(), 1u);
+            EXPECT_EQ(k.dialogs.shown[0].text, c.text);
+            EXPECT_EQ(k.dialogs.shown[0].icon, c.icon);
         }
     }
 }
 
 TEST(Settings, EditModeAsksFirstAndKeepsTheFolioSlotsLocked) {
-    EditState edit;
-    ScriptedDialogs dialogs;
-    dialogs.answer(DialogAnswer::No);
-    AlternaEdicion(edit, dialogs);
-    EXPECT_FALSE(edit.editing());
-    EXPECT_STREQ(edit.configureCaption(), "&Configuración");
+    Parts k;
+    k.dialogs.answer(DialogAnswer::No);
+    AlternaEdicion(k.ctx());
+    EXPECT_FALSE(k.edit.editing());
+    EXPECT_STREQ(k.edit.configureCaption(), "&Configuración");
 
-    edit.setFolioUnlocked(true);
-    dialogs.answer(DialogAnswer::Yes);
-    AlternaEdicion(edit, dialogs);
-    EXPECT_TRUE(edit.editing());
-    EXPECT_STREQ(edit.configureCaption(), "&Cerrar Edición");
+    k.edit.setFolioUnlocked(true);
+    k.dialogs.answer(DialogAnswer::Yes);
+    AlternaEdicion(k.ctx());
+    EXPECT_TRUE(k.edit.editing());
+    EXPECT_STREQ(k.edit.configureCaption(), "&Cerrar Edición");
     for (int i = 0; i < slot::kCount; ++i) {
-        EXPECT_EQ(edit.slotEditable(i), i <= 21 && i != 5 && i != 6) << i;
+        EXPECT_EQ(k.edit.slotEditable(i), i <= 21 && i != 5 && i != 6) << i;
     }
-    AlternaEdicion(edit, dialogs);  // leaving asks nothing
-    EXPECT_FALSE(edit.editing());
-    EXPECT_EQ(dialogs.shown.size(), 2u);
+    AlternaEdicion(k.ctx());  // leaving asks nothing
+    EXPECT_FALSE(k.edit.editing());
+    EXPECT_EQ(k.dialogs.shown.size(), 2u);
 }
 
 TEST(Settings, OnePanelAtATimeAndTheHiddenFieldsToggle) {
-    EditState edit;
-    CmdServidor(edit);
-    EXPECT_EQ(edit.panel(), Panel::Servidor);
-    CmdRutas(edit);  // its button is hidden while a panel is open
-    EXPECT_EQ(edit.panel(), Panel::Servidor);
-    OcultaPanel(edit);
-    CmdDatosFirma(edit);
-    EXPECT_EQ(edit.panel(), Panel::Fea);
+    Parts k;
+    CmdServidor(k.ctx());
+    EXPECT_EQ(k.edit.panel(), Panel::Servidor);
+    CmdRutas(k.ctx());  // its button is hidden while a panel is open
+    EXPECT_EQ(k.edit.panel(), Panel::Servidor);
+    OcultaPanel(k.ctx());
+    CmdDatosFirma(k.ctx());
+    EXPECT_EQ(k.edit.panel(), Panel::Fea);
 
-    AlternaCamposOcultos(edit);
-    EXPECT_TRUE(edit.hiddenFieldsVisible());
-    AlternaCamposOcultos(edit);
-    EXPECT_FALSE(edit.hiddenFieldsVisible());
+    AlternaCamposOcultos(k.ctx());
+    EXPECT_TRUE(k.edit.hiddenFieldsVisible());
+    AlternaCamposOcultos(k.ctx());
+    EXPECT_FALSE(k.edit.hiddenFieldsVisible());
 }
 
 TEST(Settings, CycleLengthSliderAndBoxesAgree) {
-    Gauges g;
+    Parts k;
     struct Slider {
         int value;
         std::string minutes;
@@ -150,9 +156,9 @@ TEST(Settings, CycleLengthSliderAndBoxesAgree) {
     };
     for (const Slider& s : {Slider{125, "2", "5"}, Slider{45, "0", "45"}, Slider{60, "1", "0"},
                             Slider{300, "5", "0"}}) {
-        g.setCycleSeconds(s.value);
-        EXPECT_EQ(g.minutesText(), s.minutes) << s.value;
-        EXPECT_EQ(g.secondsText(), s.seconds) << s.value;
+        k.gauges.setCycleSeconds(s.value);
+        EXPECT_EQ(k.gauges.minutesText(), s.minutes) << s.value;
+        EXPECT_EQ(k.gauges.secondsText(), s.seconds) << s.value;
     }
 
     struct Boxes {
@@ -165,14 +171,25 @@ TEST(Settings, CycleLengthSliderAndBoxesAgree) {
         {"0", "5", 10},  {"5", "30", 300}, {"0", "0", 10},   {"5", "60", 300},
     };
     for (const auto& c : cases) {
-        g.setCycleSeconds(125);
-        AplicaLapso(g, c.minutes, c.seconds);
-        EXPECT_EQ(g.cycleSeconds(), c.slider) << c.minutes << ":" << c.seconds;
+        k.gauges.setCycleSeconds(125);
+        AplicaLapso(k.ctx(), c.minutes, c.seconds);
+        EXPECT_EQ(k.gauges.cycleSeconds(), c.slider) << c.minutes << ":" << c.seconds;
         Gauges expected;
         expected.setCycleSeconds(c.slider);
-        EXPECT_EQ(g.minutesText(), expected.minutesText()) << c.minutes << ":" << c.seconds;
-        EXPECT_EQ(g.secondsText(), expected.secondsText()) << c.minutes << ":" << c.seconds;
+        EXPECT_EQ(k.gauges.minutesText(), expected.minutesText()) << c.minutes << ":" << c.seconds;
+        EXPECT_EQ(k.gauges.secondsText(), expected.secondsText()) << c.minutes << ":" << c.seconds;
     }
+}
+
+TEST(Settings, ScrollingTheSliderRestartsTheCountdown) {
+    Parts k;
+    k.gauges.setCycleSeconds(30);
+    k.gauges.setProgress(17);
+    SldControl_Scroll(k.ctx(), 95);
+    EXPECT_EQ(k.gauges.cycleSeconds(), 95);
+    EXPECT_EQ(k.gauges.minutesText(), "1");
+    EXPECT_EQ(k.gauges.secondsText(), "35");
+    EXPECT_EQ(k.gauges.progress(), 1);
 }
 
 }  // namespace

@@ -17,20 +17,20 @@ using test::writeBytes;
 // Records what FirmaArchivo hands the library and answers from a script.
 class RecordingLibrary final : public SigningLibrary {
   public:
-    std::function<std::int32_t(std::string&, RegistrosFirma&)> search = [](auto&, auto&) {
-        return 0;
+    std::function<FirmaCode(std::string&, RegistrosFirma&)> search = [](auto&, auto&) {
+        return firma::kOk;
     };
-    std::int32_t signCode = 0;
+    FirmaCode signCode = firma::kOk;
     int searches = 0;
     int signs = 0;
     std::string signedPath;
     RegistrosFirma signedRecords{};
 
-    std::int32_t BuscaCurpsG(std::string& path, std::uint8_t, RegistrosFirma& r) override {
+    FirmaCode BuscaCurpsG(std::string& path, std::uint8_t, RegistrosFirma& r) override {
         ++searches;
         return search(path, r);
     }
-    std::int32_t GeneraFirmaDigitalG(std::string& path, std::uint8_t, RegistrosFirma& r) override {
+    FirmaCode GeneraFirmaDigitalG(std::string& path, std::uint8_t, RegistrosFirma& r) override {
         ++signs;
         signedPath = path;
         signedRecords = r;
@@ -48,7 +48,7 @@ class FirmaArchivoTest : public ::testing::Test {
         config.set(slot::kKeyPassword, "contraseña");
         path = dir.file("m1234001.123");
     }
-    std::int32_t firma() {
+    FirmaResult firma() {
         std::uint8_t tipo = 0;
         return FirmaArchivo(path, tipo, config, library, dialogs);
     }
@@ -95,14 +95,16 @@ TEST_F(FirmaArchivoTest, MissingKeyOrFileIsReportedBeforeTheLibrary) {
 
 TEST_F(FirmaArchivoTest, SearchFailuresStopBeforeSigning) {
     struct Case {
-        std::int32_t code;
-        std::int32_t result;
+        FirmaCode code;
+        FirmaResult result;
         std::string message;  // empty: no box
     };
     const Case cases[] = {
-        {1, 1, "ERROR, no se encontro el archivo '" + path + "' fue movido o borrado."},
-        {2, 1, "ERROR, no se pudo leer el archivo '" + path + "'."},
-        {77, 77, ""},
+        {firma::kBuscaArchivoNoEncontrado, firma::kRespuestaAceptar,
+         "ERROR, no se encontro el archivo '" + path + "' fue movido o borrado."},
+        {firma::kBuscaArchivoNoLegible, firma::kRespuestaAceptar,
+         "ERROR, no se pudo leer el archivo '" + path + "'."},
+        {FirmaCode{77}, FirmaResult{77}, ""},
     };
     for (const auto& c : cases) {
         ScriptedDialogs shown;
@@ -120,12 +122,12 @@ TEST_F(FirmaArchivoTest, SearchFailuresStopBeforeSigning) {
 
 TEST_F(FirmaArchivoTest, SignersOfTheFirstFiveRecordsGetTheKeyData) {
     library.search = [](std::string&, RegistrosFirma& r) {
-        for (std::size_t i : {0, 2, 5}) {
+        for (std::size_t i : {0u, 2u, 5u}) {
             escribeCampo(r[i], CampoFirma::Curp, std::string("GODE561231HDFRRN09") + '\0');
         }
-        return 0;
+        return firma::kOk;
     };
-    EXPECT_EQ(firma(), 0);
+    EXPECT_EQ(firma(), firma::kFirmado);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(dialogs.busyDepth, 0);
 
@@ -155,7 +157,7 @@ TEST_F(FirmaArchivoTest, ThePathRewrittenBySearchIsUsedForSigningAndMessages) {
     const std::string rewritten = dir.file("M1234001.123");
     library.search = [&](std::string& p, auto&) {
         p = rewritten + '\0' + "garbage";
-        return 0;
+        return firma::kOk;
     };
     library.signCode = firma::kArchivoMovido;
     EXPECT_EQ(firma(), firma::kRespuestaAceptar);
@@ -167,28 +169,32 @@ TEST_F(FirmaArchivoTest, ThePathRewrittenBySearchIsUsedForSigningAndMessages) {
 
 TEST_F(FirmaArchivoTest, EverySigningCodeShowsItsMessage) {
     const std::string p = path;
-    const std::pair<std::int32_t, std::string> cases[] = {
-        {1, "ERROR, el archivo '" + p + "' fue movido o borrado."},
-        {2, "ERROR, no se encontro el archivo key."},
-        {3,
+    const std::pair<FirmaCode, std::string> cases[] = {
+        {FirmaCode{1}, "ERROR, el archivo '" + p + "' fue movido o borrado."},
+        {FirmaCode{2}, "ERROR, no se encontro el archivo key."},
+        {FirmaCode{3},
          "ERROR, no fue posible desencriptar la llave privada es probable que la contraseña "
          "este incorrecta."},
-        {4, "ERROR, no fue posible crear un archivo temporal."},
-        {5, "No se pudo leer el archivo '" + p + "'."},
-        {6,
+        {FirmaCode{4}, "ERROR, no fue posible crear un archivo temporal."},
+        {FirmaCode{5}, "No se pudo leer el archivo '" + p + "'."},
+        {FirmaCode{6},
          "ERROR, no fue posible encriptar la llave privada, probablemente el archivo key esta "
          "corrompido."},
-        {7, "ERROR, esto ERROR no tiene descripción."},
-        {8, "ERROR, no fue posible renombrar el archivo firmado."},
-        {9,
+        {FirmaCode{7}, "ERROR, esto ERROR no tiene descripción."},
+        {FirmaCode{8}, "ERROR, no fue posible renombrar el archivo firmado."},
+        {FirmaCode{9},
          "ERROR, la llave privada no corresponde al certificado del Agente o Apoderado "
          "Aduanal."},
-        {10, "ERROR, el tipo de documento que se pretende firmar no es un documento valido."},
-        {11, "ERROR, no fue posible leer el certificado del Agente o Apoderado Aduanal."},
-        {12, "ERROR, el certificado del Agente o Apoderado Aduanal esta vencido."},
-        {13, "ERROR, el archivo contiene más de un registro 201, solo debe existir uno."},
-        {14, "ERROR, el archivo '" + p + "' no contiene la CURP de ningún firmante."},
-        {99, "ERROR, fue imposible generar la Firma Digital del archivo '" + p + "' (código 99)."},
+        {FirmaCode{10},
+         "ERROR, el tipo de documento que se pretende firmar no es un documento valido."},
+        {FirmaCode{11},
+         "ERROR, no fue posible leer el certificado del Agente o Apoderado Aduanal."},
+        {FirmaCode{12}, "ERROR, el certificado del Agente o Apoderado Aduanal esta vencido."},
+        {FirmaCode{13},
+         "ERROR, el archivo contiene más de un registro 201, solo debe existir uno."},
+        {FirmaCode{14}, "ERROR, el archivo '" + p + "' no contiene la CURP de ningún firmante."},
+        {FirmaCode{99},
+         "ERROR, fue imposible generar la Firma Digital del archivo '" + p + "' (código 99)."},
     };
     for (const auto& [code, message] : cases) {
         ScriptedDialogs shown;
@@ -197,7 +203,7 @@ TEST_F(FirmaArchivoTest, EverySigningCodeShowsItsMessage) {
         std::string path2 = p;
         EXPECT_EQ(FirmaArchivo(path2, tipo, config, library, shown), firma::kRespuestaAceptar);
         ASSERT_EQ(shown.shown.size(), 1u);
-        EXPECT_EQ(shown.shown[0].text, message) << code;
+        EXPECT_EQ(shown.shown[0].text, message) << codeNumber(code);
         EXPECT_EQ(shown.shown[0].icon, DialogIcon::Critical);
         EXPECT_EQ(shown.shown[0].buttons, DialogButtons::Ok);
         EXPECT_EQ(shown.beeps, 0);

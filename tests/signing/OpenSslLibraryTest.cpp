@@ -21,7 +21,7 @@ std::size_t entries(const std::string& dir) {
 }
 
 TEST_F(OpenSslLibrary, SignsInPlaceAndTheSignatureVerifies) {
-    ASSERT_EQ(sign(), 0);
+    ASSERT_EQ(sign(), firma::kFirmado);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(dialogs.busyDepth, 0);
 
@@ -61,7 +61,7 @@ TEST_F(OpenSslLibrary, EveryRefusalHasItsCodeAndLeavesTheFileAlone) {
     struct Case {
         const char* what;
         std::function<void()> arrange;
-        std::int32_t code;
+        FirmaCode code;
         std::uint8_t tipo = 0;
     };
     const auto certFor = [&](long from, long to) {
@@ -135,7 +135,7 @@ TEST_F(OpenSslLibrary, AcceptsPkcs8DerOrPemAndCertificatesInEitherForm) {
         SetUp();
         c.writeKeyFile();
         writeCertificate(cert_.get(), cerPath, c.cert);
-        EXPECT_EQ(sign(), 0) << c.what;
+        EXPECT_EQ(sign(), firma::kFirmado) << c.what;
         EXPECT_EQ(verificaArchivoFirmado(file, cerPath).code, verifica::kValida) << c.what;
     }
     EXPECT_TRUE(dialogs.shown.empty());
@@ -144,9 +144,9 @@ TEST_F(OpenSslLibrary, AcceptsPkcs8DerOrPemAndCertificatesInEitherForm) {
 TEST_F(OpenSslLibrary, SigningAgainReplacesTheSignatureAndFindsTheFileByAnyCase) {
     std::string path = dir.file("M1234001.123");
     std::uint8_t tipo = 0;
-    ASSERT_EQ(FirmaArchivo(path, tipo, config, library, dialogs), 0);
+    ASSERT_EQ(FirmaArchivo(path, tipo, config, library, dialogs), firma::kFirmado);
     EXPECT_EQ(path, file);  // the search gave back the name the file has
-    ASSERT_EQ(FirmaArchivo(path, tipo, config, library, dialogs), 0);
+    ASSERT_EQ(FirmaArchivo(path, tipo, config, library, dialogs), firma::kFirmado);
     const ArchivoFirmado signedFile = separaFirmas(readBytes(file));
     EXPECT_EQ(signedFile.contenido, samplePedimento());
     EXPECT_EQ(signedFile.firmas.size(), 1u);

@@ -21,7 +21,7 @@ TEST_F(RepairAndSign, AnLfOnlyPedimentoIsRepairedSignedAndVerifies) {
     ASSERT_TRUE(config.flag(slot::kSign));
 
     EXPECT_EQ(AjustaRegistros(file, config, dialogs), ajuste::kOk);
-    EXPECT_EQ(sign(), 0);
+    EXPECT_EQ(sign(), firma::kFirmado);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_FALSE(pathExists(file + "b"));
 

@@ -42,7 +42,7 @@ void SigningFixture::SetUp() {
     config.setFlag(slot::kSign, true);
 }
 
-std::int32_t SigningFixture::sign(std::uint8_t tipo) {
+FirmaResult SigningFixture::sign(std::uint8_t tipo) {
     std::string path = file;
     return FirmaArchivo(path, tipo, config, library, dialogs);
 }

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "state/ConfigRecord.h"
 #include "signing/openssl/OpenSslSigningLibrary.h"
 #include "signing/Pki.h"
+#include "state/ConfigRecord.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -27,7 +27,7 @@ class SigningFixture : public ::testing::Test {
     void SetUp() override;
 
     // FirmaArchivo with the OpenSSL library on the fixture's file.
-    std::int32_t sign(std::uint8_t tipo = 0);
+    FirmaResult sign(std::uint8_t tipo = 0);
     // torva-verify's exit status for the file and a certificate.
     int verifyTool(const std::string& file, const std::string& cer) const;
 

@@ -37,7 +37,7 @@ TEST(FtpSession, InitializeFTPControlTakesTrimmedSlotsAndThePassiveBox) {
     s.config.set(slot::kUser, "  usuario 1234 ");
     s.config.set(slot::kPassword, " clave ");
     s.config.setFlag(slot::kPassive, false);
-    EXPECT_EQ(InitializeFTPControl(s.session), 0);
+    EXPECT_EQ(InitializeFTPControl(s.session), ftp::kOk);
     const FtpSettings& settings = f.client.settings();
     EXPECT_EQ(settings.ServerHost, "127.0.0.1");
     EXPECT_EQ(settings.ServerPort, f.server->portText());
@@ -56,18 +56,18 @@ TEST(FtpSession, TransfersOpenTheSessionAndReportInTheStatusLine) {
     writeBytes(f.remoteFile("ENV/m1234001.err"), "respuesta");
     writeBytes(f.remoteFile("ENV/general/aviso.gen"), "aviso");
 
-    EXPECT_EQ(SendFile(s.session, f.local.file("m1234001.123"), "REC/m1234001.123"), 0);
+    EXPECT_EQ(SendFile(s.session, f.local.file("m1234001.123"), "REC/m1234001.123"), ftp::kOk);
     EXPECT_EQ(s.evento(), "Archivo Enviado.. ");
     EXPECT_EQ(readBytes(f.remoteFile("REC/m1234001.123")), "archivo");
     EXPECT_TRUE(f.client.IsConnected());
 
     // An open session is used as it is: no message, no new login.
     s.captions.set(Caption::Evento, "sin cambio");
-    EXPECT_EQ(ConnectToHost(s.session), 0);
+    EXPECT_EQ(ConnectToHost(s.session), widen(ftp::kOk));
     EXPECT_EQ(s.evento(), "sin cambio");
 
     const std::string local = f.local.file("m1234001.err");
-    EXPECT_EQ(ReceiveFile(s.session, local, "ENV/m1234001.err"), 0);
+    EXPECT_EQ(ReceiveFile(s.session, local, "ENV/m1234001.err"), ftp::kOk);
     EXPECT_EQ(s.evento(), "Recibido.. " + local);
     EXPECT_EQ(readBytes(local), "respuesta");
 
@@ -77,7 +77,7 @@ TEST(FtpSession, TransfersOpenTheSessionAndReportInTheStatusLine) {
     EXPECT_EQ(s.evento(), "Pendiente - m1234002.err");
     EXPECT_EQ(s.letterOffset, 1);  // numLetras of "E"
 
-    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"), 0);
+    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"), ftp::kOk);
     EXPECT_EQ(s.evento(), "Recibiendo Archivos");
     EXPECT_EQ(readBytes(f.local.file("aviso.gen")), "aviso");
 
@@ -86,9 +86,9 @@ TEST(FtpSession, TransfersOpenTheSessionAndReportInTheStatusLine) {
     EXPECT_EQ(s.evento(), "Esta pendiente el archivo - 25751");
     EXPECT_EQ(s.dialogs.componentErrors, std::vector<int>{25751});
 
-    EXPECT_EQ(DisconnectFromHost(f.client), 0);
+    EXPECT_EQ(DisconnectFromHost(f.client), ftp::kOk);
     EXPECT_FALSE(f.client.IsConnected());
-    EXPECT_EQ(DisconnectFromHost(f.client), 0);
+    EXPECT_EQ(DisconnectFromHost(f.client), ftp::kOk);
 }
 
 TEST(FtpSession, AFailedConnectionShowsItsCodeInTheStatusLineAndTheErrorWindow) {
@@ -96,17 +96,18 @@ TEST(FtpSession, AFailedConnectionShowsItsCodeInTheStatusLineAndTheErrorWindow) 
     Session s(f);
     s.config.set(slot::kPassword, "equivocada");
 
-    EXPECT_EQ(ConnectToHost(s.session), 25741);
+    EXPECT_EQ(ConnectToHost(s.session), widen(ftp::kLoginRefused));
     EXPECT_EQ(s.evento(), "ERROR al conectar- 25741");
 
     writeBytes(f.local.file("a.123"), "a");
-    EXPECT_EQ(SendFile(s.session, f.local.file("a.123"), "REC/a.123"), 25741);
+    EXPECT_EQ(SendFile(s.session, f.local.file("a.123"), "REC/a.123"), ftp::kLoginRefused);
     EXPECT_EQ(s.evento(), "ERROR al conectar- 25741");
 
-    EXPECT_EQ(ReceiveFile(s.session, f.local.file("a.err"), "ENV/a.err"), 25741);
+    EXPECT_EQ(ReceiveFile(s.session, f.local.file("a.err"), "ENV/a.err"), ftp::kLoginRefused);
     EXPECT_EQ(s.evento(), "ERROR en conexión 25741");
 
-    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"), 25741);
+    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"),
+              ftp::kLoginRefused);
     EXPECT_EQ(s.evento(), "Error al conectar- 25741");
 
     EXPECT_EQ(s.dialogs.componentErrors, (std::vector<int>{25741, 25741, 25741, 25741}));
@@ -114,44 +115,45 @@ TEST(FtpSession, AFailedConnectionShowsItsCodeInTheStatusLineAndTheErrorWindow) 
 
     f.server->stop();
     s.config.set(slot::kPassword, "secreto");
-    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"), 25711);
+    EXPECT_EQ(ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*"),
+              ftp::kConnectFailed);
     EXPECT_EQ(s.evento(), "Error al conectar- 25711");
 }
 
 TEST(FtpSession, ChangedSettingsTakeEffectOnlyAfterDisconnecting) {
     FtpFixture f;
     Session s(f);
-    ASSERT_EQ(ConnectToHost(s.session), 0);
+    ASSERT_EQ(ConnectToHost(s.session), widen(ftp::kOk));
     EXPECT_EQ(s.evento(), "Conexión Establecida... ");
 
     s.config.set(slot::kPassword, "equivocada");
     s.config.set(slot::kPort, "1");
     writeBytes(f.local.file("a.123"), "a");
-    EXPECT_EQ(SendFile(s.session, f.local.file("a.123"), "REC/a.123"), 0);
+    EXPECT_EQ(SendFile(s.session, f.local.file("a.123"), "REC/a.123"), ftp::kOk);
 
-    EXPECT_EQ(DisconnectFromHost(f.client), 0);
-    EXPECT_EQ(ConnectToHost(s.session), ftp::kConnectFailed);
+    EXPECT_EQ(DisconnectFromHost(f.client), ftp::kOk);
+    EXPECT_EQ(ConnectToHost(s.session), widen(ftp::kConnectFailed));
     s.config.set(slot::kPort, f.server->portText());
-    EXPECT_EQ(ConnectToHost(s.session), ftp::kLoginRefused);
+    EXPECT_EQ(ConnectToHost(s.session), widen(ftp::kLoginRefused));
     s.config.set(slot::kPassword, "secreto");
-    EXPECT_EQ(ConnectToHost(s.session), 0);
+    EXPECT_EQ(ConnectToHost(s.session), widen(ftp::kOk));
 }
 
 TEST(FtpSession, AServerThatStopsMidSessionIsReportedThenConnectedAgain) {
     FtpFixture f;
     Session s(f);
     writeBytes(f.remoteFile("ENV/m1234001.err"), "r");
-    ASSERT_EQ(ConnectToHost(s.session), 0);
+    ASSERT_EQ(ConnectToHost(s.session), widen(ftp::kOk));
 
     f.server->stop();
     const std::string local = f.local.file("m1234001.err");
-    EXPECT_NE(ReceiveFile(s.session, local, "ENV/m1234001.err"), 0);
+    EXPECT_NE(ReceiveFile(s.session, local, "ENV/m1234001.err"), ftp::kOk);
     EXPECT_EQ(s.evento(), "Pendiente - m1234001.err");
     EXPECT_EQ(ReceiveFile(s.session, local, "ENV/m1234001.err"), ftp::kConnectFailed);
     EXPECT_EQ(s.evento(), "ERROR en conexión 25711");
 
     f.server->restart();
-    EXPECT_EQ(ReceiveFile(s.session, local, "ENV/m1234001.err"), 0);
+    EXPECT_EQ(ReceiveFile(s.session, local, "ENV/m1234001.err"), ftp::kOk);
     EXPECT_EQ(readBytes(local), "r");
 }
 

@@ -61,7 +61,7 @@ TEST(FtpStatus, AWrongPasswordShowsItsCodeAndTextAGoodOneTransfers) {
     config.set(slot::kPassword, "equivocada");
     FtpSession session{client, config, form.state().captions, dialogs, nullptr};
 
-    EXPECT_EQ(ConnectToHost(session), 25741);
+    EXPECT_EQ(ConnectToHost(session), widen(ftp::kLoginRefused));
     EXPECT_EQ(labelText(&form, "Evento"), QStringLiteral("ERROR al conectar- 25741"));
     FrmMessage* window = openErrorWindow();
     ASSERT_NE(window, nullptr);
@@ -74,9 +74,9 @@ TEST(FtpStatus, AWrongPasswordShowsItsCodeAndTextAGoodOneTransfers) {
 
     config.set(slot::kPassword, "secreto");
     writeBytes(local.file("m1234001.123"), "archivo");
-    EXPECT_EQ(SendFile(session, local.file("m1234001.123"), "REC/m1234001.123"), 0);
+    EXPECT_EQ(SendFile(session, local.file("m1234001.123"), "REC/m1234001.123"), ftp::kOk);
     EXPECT_EQ(labelText(&form, "Evento"), QStringLiteral("Archivo Enviado.. "));
-    EXPECT_EQ(ReceiveFile(session, local.file("m1234001.err"), "ENV/m1234001.err"), 0);
+    EXPECT_EQ(ReceiveFile(session, local.file("m1234001.err"), "ENV/m1234001.err"), ftp::kOk);
     EXPECT_EQ(readBytes(local.file("m1234001.err")), "respuesta");
     EXPECT_TRUE(client.IsConnected());
 

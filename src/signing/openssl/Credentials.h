@@ -4,12 +4,13 @@
 #include <string>
 
 #include "signing/openssl/Handles.h"
+#include "signing/SigningCodes.h"
 
 // Reading the broker's private key and certificate, with the library's codes.
 namespace torva::ossl {
 
 struct LoadedKey {
-    std::int32_t code = 0;  // signing/SigningCodes.h
+    FirmaCode code = firma::kOk;  // signing/SigningCodes.h
     PKey key;
 };
 
@@ -18,7 +19,7 @@ struct LoadedKey {
 LoadedKey loadPrivateKey(const std::string& path, const std::string& passPhrase);
 
 struct LoadedCert {
-    std::int32_t code = 0;
+    FirmaCode code = firma::kOk;
     Cert cert;
 };
 

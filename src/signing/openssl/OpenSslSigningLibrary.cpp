@@ -20,7 +20,7 @@ struct Firmante {
 
 // The signers of the records, each with complete key data; code 2 when a
 // signer has no KEY path (the record was not completed, or its text was cut).
-std::int32_t leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>& firmantes) {
+FirmaCode leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>& firmantes) {
     for (const RegistroFirma& r : registros) {
         if (!tieneCurp(r)) {
             continue;
@@ -44,7 +44,7 @@ std::int32_t leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>
 }
 
 // The closing record of one signer, or the code that refuses it.
-std::int32_t firmaDe(const Firmante& f, const std::string& contenido, RegistroFea& registro) {
+FirmaCode firmaDe(const Firmante& f, const std::string& contenido, RegistroFea& registro) {
     ossl::LoadedKey key = ossl::loadPrivateKey(f.key, f.password);
     if (key.code != firma::kOk) {
         return key.code;
@@ -65,7 +65,7 @@ std::int32_t firmaDe(const Firmante& f, const std::string& contenido, RegistroFe
 }
 
 // Writes the signed bytes beside the file and renames them over it.
-std::int32_t reemplaza(const std::string& path, const std::string& bytes) {
+FirmaCode reemplaza(const std::string& path, const std::string& bytes) {
     std::string temp;
     if (writeTemporaryFile(path, bytes, temp)) {
         return firma::kSinArchivoTemporal;
@@ -83,8 +83,8 @@ bool tipoDocumentoValido(std::uint8_t tipo) {
            tipo == firma::kTipoEA || tipo == firma::kTipoEB;
 }
 
-std::int32_t OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*tipo*/,
-                                                RegistrosFirma& registros) {
+FirmaCode OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*tipo*/,
+                                             RegistrosFirma& registros) {
     if (!isRegularFile(path)) {
         return firma::kBuscaArchivoNoEncontrado;
     }
@@ -100,8 +100,8 @@ std::int32_t OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t 
     return firma::kOk;
 }
 
-std::int32_t OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uint8_t tipo,
-                                                        RegistrosFirma& registros) {
+FirmaCode OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uint8_t tipo,
+                                                     RegistrosFirma& registros) {
     if (!tipoDocumentoValido(tipo)) {
         return firma::kTipoNoValido;
     }
@@ -111,7 +111,7 @@ std::int32_t OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::
     path = resolvePath(path);
 
     std::vector<Firmante> firmantes;
-    if (const std::int32_t r = leeFirmantes(registros, firmantes); r != firma::kOk) {
+    if (const FirmaCode r = leeFirmantes(registros, firmantes); r != firma::kOk) {
         return r;
     }
     if (firmantes.empty()) {
@@ -128,7 +128,7 @@ std::int32_t OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::
     const std::string contenido = signedBytes;
     for (const Firmante& f : firmantes) {
         RegistroFea registro;
-        if (const std::int32_t r = firmaDe(f, contenido, registro); r != firma::kOk) {
+        if (const FirmaCode r = firmaDe(f, contenido, registro); r != firma::kOk) {
             return r;
         }
         signedBytes += lineaFea(registro);

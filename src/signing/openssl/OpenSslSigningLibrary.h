@@ -12,10 +12,10 @@ namespace torva {
 // never changes the file.
 class OpenSslSigningLibrary final : public SigningLibrary {
   public:
-    std::int32_t BuscaCurpsG(std::string& path, std::uint8_t tipoDocumento,
-                             RegistrosFirma& registros) override;
-    std::int32_t GeneraFirmaDigitalG(std::string& path, std::uint8_t tipoDocumento,
-                                     RegistrosFirma& registros) override;
+    FirmaCode BuscaCurpsG(std::string& path, std::uint8_t tipoDocumento,
+                          RegistrosFirma& registros) override;
+    FirmaCode GeneraFirmaDigitalG(std::string& path, std::uint8_t tipoDocumento,
+                                  RegistrosFirma& registros) override;
 };
 
 // Document types this library signs.
