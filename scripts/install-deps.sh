@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl1-mesa-dev
     libcurl4-openssl-dev libssl-dev openssl
     libgtest-dev libgmock-dev googletest
-    python3 python3-pyftpdlib curl
+    python3 python3-pyftpdlib curl lftp
     xvfb xauth xdotool imagemagick
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64
 )

@@ -9,9 +9,19 @@ Modes for failure tests:
   normal   a well-behaved server
   silent   accepts TCP connections and never says a word
   cut      sends only the first --cut-bytes bytes of each download, then
-           drops the data connection (the server reports 426)
+           drops the data connection (the server reports 426); takes
+           --cut-bytes bytes of each upload, keeps them and answers 426
   stall    sends only the first --cut-bytes bytes of each download, then
            keeps the data connection open without sending more
+  mute     logs in, answers the first PWD, then never answers again
+  trickle  sends downloads one byte at a time, --rate bytes a second
+  die      the whole server exits once --cut-bytes bytes of a transfer
+           (either way) have passed
+  close421 logs in, answers the first PWD, then answers any command with
+           421 and closes the connection
+
+In every mode, --refuse NAME answers RETR of that file name with 550, and
+--extra-names FILE appends the raw bytes of FILE to every name listing.
 """
 import argparse
 import os
@@ -71,11 +81,45 @@ def run_ftp(args):
     authorizer = DummyAuthorizer()
     authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
 
+    extra_names = b""
+    if args.extra_names:
+        with open(args.extra_names, "rb") as f:
+            extra_names = f.read()
+
     class Handler(FTPHandler):
+        answered_pwd = False
+
         def on_login(self, username):
             if args.login_log:
                 with open(args.login_log, "a") as log:
                     log.write(username + "\n")
+
+        def pre_process_command(self, line, cmd, arg):
+            if self.answered_pwd and args.mode == "mute":
+                return
+            if self.answered_pwd and args.mode == "close421":
+                self.respond("421 Service not available, closing control connection.")
+                self.close_when_done()
+                return
+            if cmd == "RETR" and os.path.basename(arg) in args.refuse:
+                self.respond("550 Permission denied.")
+                return
+            FTPHandler.pre_process_command(self, line, cmd, arg)
+            if cmd == "PWD" and self.authenticated:
+                self.answered_pwd = True
+
+        def push_dtp_data(self, data, isproducer=False, file=None, cmd=None):
+            if cmd == "NLST" and extra_names:
+                data = data + extra_names
+            FTPHandler.push_dtp_data(self, data, isproducer, file, cmd)
+
+    if args.refuse_listings:
+        def refuse(self, line):
+            self.respond("502 Command not implemented.")
+
+        Handler.ftp_NLST = refuse
+        Handler.ftp_LIST = refuse
+        Handler.ftp_MLSD = refuse
 
     Handler.authorizer = authorizer
     Handler.banner = "TORVA test server ready."
@@ -104,7 +148,43 @@ def run_ftp(args):
                     return n
                 return DTPHandler.send(self, data)
 
+            def handle_read(self):
+                DTPHandler.handle_read(self)
+                if not self._closed and self.tot_bytes_received > limit:
+                    # An upload refused midway: the part received stays.
+                    self._resp = ("426 Transfer aborted.", lambda *a: None)
+                    self.close()
+
+            handle_read_event = handle_read
+
         Handler.dtp_handler = CuttingDTP
+        Handler.use_sendfile = False
+    elif args.mode == "trickle":
+        class TricklingDTP(DTPHandler):
+            def send(self, data):
+                time.sleep(1.0 / args.rate)
+                return DTPHandler.send(self, data[:1])
+
+        Handler.dtp_handler = TricklingDTP
+        Handler.use_sendfile = False
+    elif args.mode == "die":
+        limit = args.cut_bytes
+
+        class DyingDTP(DTPHandler):
+            def send(self, data):
+                if self.get_transmitted_bytes() + len(data) > limit:
+                    os._exit(0)
+                return DTPHandler.send(self, data)
+
+            def handle_read(self):
+                DTPHandler.handle_read(self)
+                if self.tot_bytes_received > limit:
+                    self.file_obj.flush()
+                    os._exit(0)
+
+            handle_read_event = handle_read
+
+        Handler.dtp_handler = DyingDTP
         Handler.use_sendfile = False
 
     server = FTPServer((HOST, args.port), Handler)
@@ -126,10 +206,15 @@ def main():
     parser.add_argument("--user", default="user")
     parser.add_argument("--password", default="password")
     parser.add_argument("--port", type=int, default=0)
-    parser.add_argument("--mode", choices=["normal", "silent", "cut", "stall"], default="normal")
+    parser.add_argument("--mode", choices=["normal", "silent", "cut", "stall", "mute", "trickle", "die", "close421"], default="normal")
     parser.add_argument("--cut-bytes", type=int, default=4096)
+    parser.add_argument("--rate", type=float, default=10.0)
+    parser.add_argument("--refuse", action="append", default=[])
+    parser.add_argument("--extra-names", default="")
     parser.add_argument("--auth-delay", type=float, default=0.5)
     parser.add_argument("--idle-timeout", type=float, default=300.0)
+    parser.add_argument("--refuse-listings", action="store_true",
+                        help="answer NLST, LIST and MLSD with 502, as some servers do")
     parser.add_argument("--login-log", default="", help="file that gets a line per login")
     parser.add_argument("--stop-file", default="")
     parser.add_argument("--lifetime", type=float, default=900.0)

@@ -44,13 +44,13 @@ struct Publicados {
 };
 
 void lista(FtpSession& session, Publicados& publicados) {
-    if (const std::int32_t c = ConnectToHost(session); c != 0) {
-        session.captions.set(Caption::Evento, "ERROR en conexión " + std::to_string(c));
+    if (const ConnectCode c = ConnectToHost(session); !ok(c)) {
+        session.captions.set(Caption::Evento, "ERROR en conexión " + std::to_string(codeNumber(c)));
         publicados.estado = Publicados::Estado::SinConexion;
         return;
     }
     std::vector<std::string> names;
-    if (session.client.ListNames("ENV", names) != ftp::kOk) {
+    if (!ok(session.client.ListNames("ENV", names))) {
         // Refused or failed: one download attempt per marker instead.
         publicados.estado = Publicados::Estado::SinLista;
         return;
@@ -114,7 +114,7 @@ void BuscaRespuestas(CycleContext& ctx) {
                 pendiente(ctx, remotePath);
                 continue;
             }
-            if (ReceiveFile(session, local, remotePath) != ftp::kOk || !isRegularFile(local)) {
+            if (!ok(ReceiveFile(session, local, remotePath)) || !isRegularFile(local)) {
                 continue;
             }
             receive.added(fileNameOf(local));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "cycle/LineRepair.h"
@@ -99,6 +100,7 @@ struct Pass {
     std::string logPath;
     std::string registryPath;
     bool sinFirmador = false;  // told once per pass
+    bool sinConexion = false;  // the session was lost: no more uploads this pass
 };
 
 // The new files of the patente and the send letters, in lower case. On
@@ -109,6 +111,7 @@ std::vector<std::string> buscaNuevos(Pass& pass, const std::vector<DirEntry>& en
     const std::string patente = config.patente();
     const std::string& letters = config.get(slot::kSendLetters);
     std::vector<std::string> queue;
+    std::unordered_set<std::string> queued;  // names that differ only in case (POSIX) go once
     for (const DirEntry& entry : entries) {
         const std::string& n = entry.name;
         const NameParts parts = parseName(n);
@@ -121,7 +124,7 @@ std::vector<std::string> buscaNuevos(Pass& pass, const std::vector<DirEntry>& en
             continue;  // gone since the listing
         }
         std::string lower = asciiLower(n);
-        if (!registry.holds(lower, fileTimeText(*modified))) {
+        if (!registry.holds(lower, fileTimeText(*modified)) && queued.insert(lower).second) {
             queue.push_back(std::move(lower));
         }
     }
@@ -150,16 +153,25 @@ bool firmaSiToca(Pass& pass, const std::string& path, const std::string& name) {
     }
     std::string signedPath = path;
     std::uint8_t t = *tipo;
-    return FirmaArchivo(signedPath, t, ctx.config, *ctx.signer, ctx.dialogs) == firma::kOk;
+    return ok(FirmaArchivo(signedPath, t, ctx.config, *ctx.signer, ctx.dialogs));
 }
 
 void envia(Pass& pass, const std::string& path, const std::string& name) {
     CycleContext& ctx = pass.ctx;
+    if (pass.sinConexion) {
+        return;
+    }
     setEvento(ctx, "Enviando " + name);
     // Taken before the upload: a file rewritten meanwhile has a newer time
     // than its registry line and goes out again at the next pass.
     const auto modified = modificationTime(path);
-    if (!modified || SendFile(pass.session, path, remote::uploadPath(name)) != ftp::kOk) {
+    if (!modified) {
+        return;
+    }
+    if (!ok(SendFile(pass.session, path, remote::uploadPath(name)))) {
+        // Without a session the rest wait for the next pass instead of each
+        // waiting out its own connection attempt.
+        pass.sinConexion = !ctx.ftp.IsConnected();
         return;
     }
     std::string failure;

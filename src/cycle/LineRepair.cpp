@@ -101,9 +101,19 @@ class Reparador {
     std::string out_;
 };
 
-void avisaFalla(OperatorDialogs& dialogs, const std::string& path) {
-    showCritical(dialogs, "ERROR, no fue posible ajustar los registros del archivo '" + path +
-                              "', se conserva sin cambios.");
+std::string mensajeFalla(const std::string& path) {
+    return "ERROR, no fue posible ajustar los registros del archivo '" + path +
+           "', se conserva sin cambios.";
+}
+
+// A read-only copy left by an earlier failure would refuse the new one.
+std::error_code haceRespaldo(const std::string& path, const std::string& backup) {
+    if (isRegularFile(backup) && isReadOnly(backup)) {
+        if (auto ec = setReadOnly(backup, false)) {
+            return ec;
+        }
+    }
+    return copyFileKeepTime(path, backup);
 }
 
 }  // namespace
@@ -118,16 +128,17 @@ std::string ajustaContenido(std::string_view bytes, double headerLength) {
     return reparador.termina();
 }
 
-AjusteCode AjustaRegistros(const std::string& path, ConfigRecord& config,
-                           OperatorDialogs& dialogs) {
+AjusteCode AjustaRegistros(const std::string& path, ConfigRecord& config, OperatorDialogs& dialogs,
+                           std::error_code (*remove)(const std::string&)) {
     if (!isNumeric(config.get(slot::kRecord500Length))) {
         config.set(slot::kRecord500Length, "24");
     }
     const double headerLength = leadingNumber(config.get(slot::kRecord500Length));
 
     const std::string backup = path + "b";
-    if (copyFileKeepTime(path, backup)) {
-        avisaFalla(dialogs, path);
+    if (haceRespaldo(path, backup)) {
+        showCritical(dialogs, mensajeFalla(path) + "\rNo se pudo crear la copia de respaldo '" +
+                                  backup + "'.");
         return ajuste::kSinRespaldo;
     }
     std::string bytes;
@@ -138,9 +149,22 @@ AjusteCode AjustaRegistros(const std::string& path, ConfigRecord& config,
         // The atomic write left the original in place.
         result = ajuste::kSinEscritura;
     }
-    removeFile(backup);
-    if (!ok(result)) {
-        avisaFalla(dialogs, path);
+    std::vector<std::string> lines;
+    if (result != ajuste::kOk) {
+        lines.push_back(mensajeFalla(path));
+    }
+    if (remove(backup)) {
+        lines.push_back("ERROR, no fue posible borrar la copia de respaldo '" + backup + "'.");
+        if (result == ajuste::kOk) {
+            result = ajuste::kRespaldoSinBorrar;
+        }
+    }
+    if (!lines.empty()) {
+        std::string text = lines[0];
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            text += "\r" + lines[i];
+        }
+        showCritical(dialogs, text);
     }
     return result;
 }

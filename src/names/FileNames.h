@@ -5,7 +5,9 @@
 #include <string_view>
 
 // The grammar of validation file names: first letter, patente, folio and
-// julian day by position, and the rules every pass judges names by.
+// julian day by position, and the rules every pass judges names by. Names are
+// UTF-8; lengths and positions count the characters of their Windows-1252
+// form (one per character, "ñ" and "€" included), never bytes.
 namespace torva {
 
 // Name length L for a first letter; sets the letter offset A as a side
@@ -30,8 +32,8 @@ NameParts parseName(std::string_view name);
 // The rules, each on its own.
 bool cumpleLongitud(std::string_view name, const NameParts& parts);
 bool cumplePatente(const NameParts& parts, std::string_view patente);
-// The first character, in lower case, is one of the send letters (commas
-// never match).
+// The first character, in lower case ("Ñ" gives "ñ"), is one of the
+// characters of the send letters (commas never match).
 bool cumpleLetra(std::string_view name, std::string_view sendLetters);
 // The day ending, read as a number, is the current julian day.
 bool cumpleDia(const NameParts& parts, int julianDay);

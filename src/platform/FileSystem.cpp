@@ -9,6 +9,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -36,10 +37,12 @@ std::error_code windowsError() {
 }
 #endif
 
-// Writes all bytes and forces them to disk before the file is closed.
-std::error_code writeAndSync(std::FILE* f, std::string_view bytes) {
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
-        return lastError();
+// Writes all pieces and forces them to disk before the file is closed.
+std::error_code writeAndSync(std::FILE* f, std::span<const std::string_view> pieces) {
+    for (const std::string_view bytes : pieces) {
+        if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
+            return lastError();
+        }
     }
     if (std::fflush(f) != 0) {
         return lastError();
@@ -79,6 +82,39 @@ bool isReadOnlyExact(const fs::path& p) {
     const auto status = fs::status(p, ec);
     return !ec && fs::exists(status) &&
            (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+#endif
+}
+
+// The file that replaces target gets target's permissions (and, where the
+// process may, its owner and group) or its Windows attributes. Nothing to do
+// when there is no target yet.
+std::error_code keepPermissions(const fs::path& target, const fs::path& temp) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return {};
+    }
+    constexpr DWORD kSettable = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
+                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD kept = attributes & kSettable;
+    if (!SetFileAttributesW(temp.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL)) {
+        return windowsError();
+    }
+    return {};
+#else
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) {
+        return {};
+    }
+    // Best effort: only a privileged process may give a file away.
+    if (::chown(temp.c_str(), st.st_uid, st.st_gid) != 0) {
+        [[maybe_unused]] const int ignored =
+            ::chown(temp.c_str(), static_cast<uid_t>(-1), st.st_gid);
+    }
+    if (::chmod(temp.c_str(), st.st_mode & 07777) != 0) {
+        return lastError();
+    }
+    return {};
 #endif
 }
 
@@ -214,11 +250,18 @@ bool isRegularFile(const std::string& path) {
 }
 
 std::error_code readFileBytes(const std::string& path, std::string& bytes) {
-    std::FILE* f = openFile(resolvePath(path), "rb");
+    const std::string resolved = resolvePath(path);
+    std::FILE* f = openFile(resolved, "rb");
     if (!f) {
         return lastError();
     }
     bytes.clear();
+    // One allocation of the right size, not a doubling string.
+    std::error_code sizeError;
+    const auto size = fs::file_size(toFsPath(resolved), sizeError);
+    if (!sizeError && size <= bytes.max_size()) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
     char buffer[65536];
     std::size_t n = 0;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
@@ -236,12 +279,18 @@ std::string temporaryPathFor(const std::string& path) {
 
 std::error_code writeTemporaryFile(const std::string& path, std::string_view bytes,
                                    std::string& temporary) {
+    return writeTemporaryFile(path, std::span<const std::string_view>(&bytes, 1), temporary);
+}
+
+std::error_code writeTemporaryFile(const std::string& path,
+                                   std::span<const std::string_view> pieces,
+                                   std::string& temporary) {
     temporary = temporaryPathFor(targetPath(path));
     std::FILE* f = openFile(temporary, "wb");
     if (!f) {
         return lastError();
     }
-    std::error_code ec = writeAndSync(f, bytes);
+    std::error_code ec = writeAndSync(f, pieces);
     if (std::fclose(f) != 0 && !ec) {
         ec = lastError();
     }
@@ -254,6 +303,9 @@ std::error_code writeTemporaryFile(const std::string& path, std::string_view byt
 std::error_code replaceWithTemporary(const std::string& temporary, const std::string& path) {
     const std::string target = targetPath(path);
     std::error_code ec = refuseReadOnly(target);
+    if (!ec) {
+        ec = keepPermissions(toFsPath(target), toFsPath(temporary));
+    }
     if (!ec) {
         ec = replaceFile(toFsPath(temporary), toFsPath(target));
     }

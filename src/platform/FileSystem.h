@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -31,13 +32,18 @@ bool isRegularFile(const std::string& path);
 std::error_code readFileBytes(const std::string& path, std::string& bytes);
 
 // Writes the bytes to a temporary file beside path and renames it into place,
-// so a failed write never leaves a truncated file.
+// so a failed write never leaves a truncated file. A file replaced keeps its
+// permissions (POSIX) or attributes (Windows).
 std::error_code writeFileAtomic(const std::string& path, std::string_view bytes);
 
 // The two halves of writeFileAtomic, for callers that report them apart:
 // the bytes go to the temporary file beside path, which then replaces path.
 // Either half removes the temporary file when it fails.
 std::error_code writeTemporaryFile(const std::string& path, std::string_view bytes,
+                                   std::string& temporary);
+// The same with the bytes given in pieces, written one after the other.
+std::error_code writeTemporaryFile(const std::string& path,
+                                   std::span<const std::string_view> pieces,
                                    std::string& temporary);
 std::error_code replaceWithTemporary(const std::string& temporary, const std::string& path);
 

@@ -59,6 +59,13 @@ std::string mensajeFirma(FirmaCode code, const std::string& path) {
             return "ERROR, el archivo contiene más de un registro 201, solo debe existir uno.";
         case kSinFirmantes:
             return "ERROR, el archivo '" + path + "' no contiene la CURP de ningún firmante.";
+        case kRegistroFeaAjeno:
+            return "ERROR, el archivo '" + path +
+                   "' termina con un registro FEA que no es una firma del certificado del Agente "
+                   "o Apoderado Aduanal; quite ese registro para poder firmar el archivo.";
+        case kDatosCortados:
+            return "ERROR, la ruta del archivo KEY, la del certificado o la contraseña pasa de 255 "
+                   "caracteres y no cabe en el registro de la firma.";
         default:
             return "ERROR, fue imposible generar la Firma Digital del archivo '" + path +
                    "' (código " + std::to_string(codeNumber(code)) + ").";
@@ -98,7 +105,8 @@ FirmaResult FirmaArchivo(std::string& path, std::uint8_t& tipoDocumento, const C
         return FirmaResult{codeNumber(r)};
     }
 
-    for (std::size_t i = 0; i < kRegistrosConLlave; ++i) {
+    // Every record, the sixth included: a file may name six signers.
+    for (std::size_t i = 0; i < kRegistrosFirma; ++i) {
         if (tieneCurp(registros[i])) {
             escribeCampo(registros[i], CampoFirma::ArchivoKey, key);
             escribeCampo(registros[i], CampoFirma::Contrasena, password);

@@ -20,8 +20,6 @@ struct CampoLayout {
 
 inline constexpr std::size_t kRegistroFirmaBytes = 1574;
 inline constexpr std::size_t kRegistrosFirma = 6;
-// Records that `FirmaArchivo` completes with key data; the last is never.
-inline constexpr std::size_t kRegistrosConLlave = 5;
 inline constexpr std::size_t kCurpLength = 18;
 
 constexpr CampoLayout layoutOf(CampoFirma campo) {

@@ -53,8 +53,8 @@ bool parseFea(std::string_view line, RegistroFea& out) {
 
 }  // namespace
 
-ArchivoFirmado separaFirmas(std::string_view bytes) {
-    ArchivoFirmado out;
+FirmasFinales buscaFirmasFinales(std::string_view bytes) {
+    FirmasFinales out;
     std::size_t contentEnd = bytes.size();
     std::vector<RegistroFea> reversed;
     // Walk the closing records from the end: each is a whole CR LF line.
@@ -76,17 +76,39 @@ ArchivoFirmado separaFirmas(std::string_view bytes) {
         reversed.push_back(std::move(registro));
         contentEnd = start;
     }
-    out.contenido = std::string(bytes.substr(0, contentEnd));
-    out.firmas.assign(reversed.rbegin(), reversed.rend());
+    out.inicio = contentEnd;
+    out.firmas.assign(std::make_move_iterator(reversed.rbegin()),
+                      std::make_move_iterator(reversed.rend()));
     return out;
 }
 
-std::string contenidoAFirmar(std::string_view bytes) {
-    std::string content = separaFirmas(bytes).contenido;
-    if (!content.empty() && content.back() != '\n' && content.back() != '\r') {
-        content += "\r\n";
+ArchivoFirmado separaFirmas(std::string_view bytes) {
+    FirmasFinales finales = buscaFirmasFinales(bytes);
+    return {std::string(bytes.substr(0, finales.inicio)), std::move(finales.firmas)};
+}
+
+std::string_view finDeLinea(std::string_view contenido) {
+    if (contenido.empty() || contenido.back() == '\n' || contenido.back() == '\r') {
+        return {};
     }
-    return content;
+    return "\r\n";
+}
+
+bool terminaEnRegistroFea(std::string_view contenido) {
+    // Only the last line matters: the walk from the end stops at the first
+    // line that is not a closing record.
+    std::string_view last = contenido;
+    if (finDeLinea(contenido).empty()) {
+        if (last.size() < 2 || last.substr(last.size() - 2) != "\r\n") {
+            return false;
+        }
+        last.remove_suffix(2);
+    }
+    if (const std::size_t brk = last.find_last_of("\r\n"); brk != std::string_view::npos) {
+        last.remove_prefix(brk + 1);
+    }
+    RegistroFea ignored;
+    return !last.empty() && parseFea(last, ignored);
 }
 
 std::string lineaFea(const RegistroFea& registro) {

@@ -6,14 +6,16 @@
 #include <vector>
 
 // The layout of a signed validation file. The signed file is the original
-// content, ended by CR LF if it was not, followed by one closing record per
-// signer:
+// content, ended by CR LF if it had no line end, followed by one closing record
+// per signer:
 //
 //   FEA|<CURP>|<certificate serial number, hex>|<Base64 signature>|CR LF
 //
 // The signature is SHA-256 with the signer's private key (RSA PKCS#1 v1.5 for
 // an RSA key) over every byte before the first closing record. Signing a file
-// that already ends in closing records replaces them.
+// that already ends in closing records replaces them only when they verify
+// with the signer's certificate; other lines of that form are content, and a
+// content that ends in one cannot be signed (it would not split back).
 namespace torva {
 
 inline constexpr std::string_view kTipoRegistroFea = "FEA";
@@ -29,12 +31,24 @@ struct ArchivoFirmado {
     std::vector<RegistroFea> firmas;
 };
 
+// The trailing closing records of a file and where they begin (the size of
+// the file when there are none). Each is a whole line ended by CR LF.
+struct FirmasFinales {
+    std::size_t inicio = 0;
+    std::vector<RegistroFea> firmas;
+};
+FirmasFinales buscaFirmasFinales(std::string_view bytes);
+
 // Splits a file into its content and its trailing closing records.
 ArchivoFirmado separaFirmas(std::string_view bytes);
 
-// The bytes a signature covers: the content without closing records, ended by
-// CR LF when it has no line end of its own.
-std::string contenidoAFirmar(std::string_view bytes);
+// What is signed after the content: CR LF when the content has no line end
+// of its own, nothing otherwise (an empty content needs none).
+std::string_view finDeLinea(std::string_view contenido);
+
+// The content, ended as it is signed, has a last line in closing-record form,
+// so the signed file would split before it and never verify.
+bool terminaEnRegistroFea(std::string_view contenido);
 
 // One closing record with its CR LF.
 std::string lineaFea(const RegistroFea& registro);

@@ -37,6 +37,11 @@ inline constexpr FirmaCode kCertificadoVencido{12};
 inline constexpr FirmaCode kVariosRegistros201{13};
 // The file names no signer (no field in CURP form).
 inline constexpr FirmaCode kSinFirmantes{14};
+// The content ends in a line of closing-record form that no signer's
+// certificate verifies: the signed file would not split back into it.
+inline constexpr FirmaCode kRegistroFeaAjeno{15};
+// A KEY or CER path or the pass phrase was cut to its field's 255 characters.
+inline constexpr FirmaCode kDatosCortados{16};
 
 // What `FirmaArchivo` returns when the file was signed, and after showing a
 // message: the answer of a box whose only button is OK.

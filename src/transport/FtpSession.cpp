@@ -26,6 +26,15 @@ int nameLength(FtpSession& session, std::string_view letter) {
     return numLetras(letter, session.letterOffset ? *session.letterOffset : offset);
 }
 
+// " a.gen, b.gen": the files of a folder download that were not fetched.
+std::string failedNames(const FtpCallReport& report) {
+    std::string names;
+    for (const FtpFileFailure& failure : report.failedFiles) {
+        names += (names.empty() ? " " : ", ") + failure.name;
+    }
+    return names;
+}
+
 }  // namespace
 
 FtpCode InitializeFTPControl(FtpSession& session) {
@@ -61,6 +70,9 @@ FtpCode SendFile(FtpSession& session, const std::string& localPath, const std::s
     const FtpCode code = session.client.UploadFile(localPath, remotePath);
     if (ok(code)) {
         setEvento(session, "Archivo Enviado.. ");
+    } else if (session.client.LastReport().partialUploadLeft) {
+        // The service could take the part that arrived for a whole file.
+        setEvento(session, "No se pudo borrar del servidor el envío incompleto " + remotePath);
     }
     return code;
 }
@@ -92,7 +104,8 @@ FtpCode ReceiveMultipleFiles(FtpSession& session, const std::string& localDirect
     }
     const FtpCode code = session.client.DownloadFiles(localDirectory, remoteDirectory, mask);
     if (!ok(code)) {
-        setEvento(session, "Esta pendiente el archivo - " + std::to_string(codeNumber(code)));
+        setEvento(session, "Esta pendiente el archivo - " + std::to_string(codeNumber(code)) +
+                               failedNames(session.client.LastReport()));
         Error(session.dialogs, codeNumber(code));
     } else {
         setEvento(session, "Recibiendo Archivos");

@@ -111,14 +111,16 @@ std::optional<std::string> plainListingName(std::string_view line,
     }
     // Windows drops trailing dots and blanks, which would change the name.
     if (name.back() == '.' || name.back() == ' ' || isReservedDeviceName(name) ||
-        !isValidUtf8(name)) {
+        !isValidUtf8(name) || isTemporaryDownloadName(name)) {
         return std::nullopt;
     }
     return std::string(name);
 }
 
-std::vector<std::string> parseNameList(std::string_view listing, std::string_view remoteDirectory) {
+std::vector<std::string> parseNameList(std::string_view listing, std::string_view remoteDirectory,
+                                       std::vector<std::string>* caseDuplicates) {
     std::vector<std::string> names;
+    std::vector<std::string> folded;
     std::size_t start = 0;
     while (start < listing.size()) {
         std::size_t end = listing.find('\n', start);
@@ -126,13 +128,58 @@ std::vector<std::string> parseNameList(std::string_view listing, std::string_vie
             end = listing.size();
         }
         if (auto name = plainListingName(listing.substr(start, end - start), remoteDirectory)) {
-            if (std::find(names.begin(), names.end(), *name) == names.end()) {
+            std::string key = foldNameCase(*name);
+            const auto earlier = std::find(folded.begin(), folded.end(), key);
+            if (earlier == folded.end()) {
+                folded.push_back(std::move(key));
                 names.push_back(std::move(*name));
+            } else if (caseDuplicates &&
+                       names[static_cast<std::size_t>(earlier - folded.begin())] != *name &&
+                       std::find(caseDuplicates->begin(), caseDuplicates->end(), *name) ==
+                           caseDuplicates->end()) {
+                caseDuplicates->push_back(std::move(*name));
             }
         }
         start = end + 1;
     }
     return names;
+}
+
+std::string foldNameCase(std::string_view name) {
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();) {
+        char32_t cp = nextCodePoint(name, i);
+        if ((cp >= U'A' && cp <= U'Z') || (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7)) {
+            cp += 0x20;
+        }
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+std::string temporaryDownloadName(std::uint32_t tag) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string name = "~tv";
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        name += kHex[(tag >> shift) & 0xF];
+    }
+    return name + ".part";
+}
+
+bool isTemporaryDownloadName(std::string_view name) {
+    constexpr std::string_view kPrefix = "~tv";
+    constexpr std::string_view kSuffix = ".part";
+    constexpr std::size_t kDigits = 8;
+    if (name.size() != kPrefix.size() + kDigits + kSuffix.size() ||
+        asciiLower(name.substr(0, kPrefix.size())) != kPrefix ||
+        asciiLower(name.substr(kPrefix.size() + kDigits)) != kSuffix) {
+        return false;
+    }
+    const std::string_view digits = name.substr(kPrefix.size(), kDigits);
+    return std::all_of(digits.begin(), digits.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    });
 }
 
 bool matchesMask(std::string_view name, std::string_view mask) {

@@ -105,10 +105,14 @@ TEST_F(AjustaRegistrosTest, AFailureKeepsTheOriginalAndTellsTheOperator) {
         const char* what;
         std::string blocker;  // a directory where the operation needs a file
         AjusteCode code;
+        std::string message;
     };
+    const std::string failed = "ERROR, no fue posible ajustar los registros del archivo '" + path +
+                               "', se conserva sin cambios.";
     const Case cases[] = {
-        {"backup impossible", temporaryPathFor(path + "b"), ajuste::kSinRespaldo},
-        {"write impossible", temporaryPathFor(path), ajuste::kSinEscritura},
+        {"backup impossible", temporaryPathFor(path + "b"), ajuste::kSinRespaldo,
+         failed + "\rNo se pudo crear la copia de respaldo '" + path + "b'."},
+        {"write impossible", temporaryPathFor(path), ajuste::kSinEscritura, failed},
     };
     for (const auto& c : cases) {
         ScriptedDialogs shown;
@@ -116,11 +120,40 @@ TEST_F(AjustaRegistrosTest, AFailureKeepsTheOriginalAndTellsTheOperator) {
         EXPECT_EQ(AjustaRegistros(path, config, shown), c.code) << c.what;
         EXPECT_EQ(readBytes(path), original) << c.what;
         EXPECT_FALSE(pathExists(path + "b")) << c.what;
-        EXPECT_EQ(shown.texts(), std::vector<std::string>{
-                                     "ERROR, no fue posible ajustar los registros del archivo '" +
-                                     path + "', se conserva sin cambios."});
+        EXPECT_EQ(shown.texts(), std::vector<std::string>{c.message}) << c.what;
         removeFile(c.blocker);
     }
+}
+
+TEST_F(AjustaRegistrosTest, AStaleReadOnlyBackupIsReplaced) {
+    writeBytes(path + "b", "left by an earlier failure");
+    ASSERT_FALSE(setReadOnly(path + "b", true));
+    for (int pass = 0; pass < 2; ++pass) {
+        writeBytes(path, original);
+        EXPECT_EQ(AjustaRegistros(path, config, dialogs), ajuste::kOk) << pass;
+        EXPECT_EQ(readBytes(path), kHeader24 + "\r\n501|a|\r\n801|m1234001.123|1|2|" + K + "|\r\n");
+        EXPECT_FALSE(pathExists(path + "b"));
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(AjustaRegistrosTest, ABackupThatCannotBeRemovedIsReported) {
+    const auto refuse = [](const std::string&) {
+        return std::make_error_code(std::errc::permission_denied);
+    };
+    const std::string notRemoved =
+        "ERROR, no fue posible borrar la copia de respaldo '" + path + "b'.";
+    EXPECT_EQ(AjustaRegistros(path, config, dialogs, refuse), ajuste::kRespaldoSinBorrar);
+    EXPECT_EQ(readBytes(path), kHeader24 + "\r\n501|a|\r\n801|m1234001.123|1|2|" + K + "|\r\n");
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{notRemoved});
+
+    // After a failed repair the box says both.
+    ScriptedDialogs shown;
+    ASSERT_FALSE(makeDirectory(temporaryPathFor(path)));
+    EXPECT_EQ(AjustaRegistros(path, config, shown, refuse), ajuste::kSinEscritura);
+    EXPECT_EQ(shown.texts(),
+              std::vector<std::string>{"ERROR, no fue posible ajustar los registros del archivo '" +
+                                       path + "', se conserva sin cambios.\r" + notRemoved});
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "names/FileNames.h"
 #include "names/JulianDay.h"
-#include "names/SentRegistry.h"
 #include "names/WorkDirs.h"
 #include "platform/Paths.h"
 
@@ -51,6 +50,38 @@ TEST(FileNames, NamesAreTakenApartByTheirFirstLetter) {
         EXPECT_EQ(p.folio, c.folio) << c.name;
         EXPECT_EQ(p.dayEnding, c.day) << c.name;
     }
+}
+
+// Lengths and positions count characters (of the Windows-1252 form), not the
+// bytes of the UTF-8 text.
+TEST(FileNames, NonAsciiNamesAreCountedInCharacters) {
+    struct Case {
+        std::string name;
+        bool lengthOk;
+        std::string patente;
+        std::string folio;
+        std::string day;
+    };
+    const Case cases[] = {
+        {"m1234001.12é", true, "1234", "001", "12é"},
+        {"ñ1234001.123", true, "1234", "001", "123"},
+        {"mÑ234001.123", true, "Ñ234", "001", "123"},
+        {"m1234€01.123", true, "1234", "€01", "123"},
+        {"eñ1234001123", true, "1234", "001", "123"},  // 9th is not ".": offset 1
+        {"sáé34000012.045", true, "áé34", "012", "045"},
+        {"m1234001.1é3x", false, "1234", "001", "é3x"},
+    };
+    for (const auto& c : cases) {
+        const NameParts p = parseName(c.name);
+        EXPECT_EQ(cumpleLongitud(c.name, p), c.lengthOk) << c.name;
+        EXPECT_EQ(p.patente, c.patente) << c.name;
+        EXPECT_EQ(p.folio, c.folio) << c.name;
+        EXPECT_EQ(p.dayEnding, c.day) << c.name;
+    }
+    EXPECT_TRUE(cumpleLetra("Ñ1234001.123", "m,ñ"));
+    EXPECT_TRUE(cumpleLetra("ñ1234001.123", "m,ñ"));
+    EXPECT_FALSE(cumpleLetra("ñ1234001.123", "m,ó"));  // "ñ" and "ó" share a UTF-8 lead byte
+    EXPECT_FALSE(cumpleLetra("é1234001.123", "m,e"));
 }
 
 TEST(FileNames, RulesForAWellFormedNameAndTheirEdges) {

@@ -7,6 +7,10 @@
 #include "platform/Paths.h"
 #include "support/TempDir.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace torva {
 namespace {
 
@@ -46,6 +50,33 @@ TEST(FileSystem, AtomicWriteLeavesNoTemporaryFileAndKeepsOldContentOnFailure) {
 
     // A target directory that vanished: the write fails and reports it.
     EXPECT_TRUE(writeFileAtomic(joinPath(dir.file("missing"), "a"), "x"));
+}
+
+TEST(FileSystem, AReplacedFileKeepsItsPermissions) {
+    TempDir dir;
+    const std::string path = dir.file("m1234001.123");
+    writeBytes(path, "old");
+#ifdef _WIN32
+    const std::wstring wide = toFsPath(path).wstring();
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ASSERT_TRUE(SetFileAttributesW(wide.c_str(), kKept));
+    if ((GetFileAttributesW(wide.c_str()) & kKept) != kKept) {
+        GTEST_SKIP() << "the file system keeps no hidden or system attribute";
+    }
+    ASSERT_FALSE(writeFileAtomic(path, "new"));
+    EXPECT_EQ(GetFileAttributesW(wide.c_str()) & kKept, kKept);
+#else
+    namespace fs = std::filesystem;
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(toFsPath(path), mode);
+    ASSERT_FALSE(writeFileAtomic(path, "new"));
+    EXPECT_EQ(fs::status(toFsPath(path)).permissions(), mode);  // 0640, whatever the umask
+    std::string temporary;
+    ASSERT_FALSE(writeTemporaryFile(path, "newer", temporary));
+    ASSERT_FALSE(replaceWithTemporary(temporary, path));
+    EXPECT_EQ(fs::status(toFsPath(path)).permissions(), mode);
+    EXPECT_EQ(readBytes(path), "newer");
+#endif
 }
 
 TEST(FileSystem, CopyReplacesAndKeepsTheModificationTime) {

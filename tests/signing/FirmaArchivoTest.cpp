@@ -120,7 +120,7 @@ TEST_F(FirmaArchivoTest, SearchFailuresStopBeforeSigning) {
     EXPECT_EQ(library.signs, 0);
 }
 
-TEST_F(FirmaArchivoTest, SignersOfTheFirstFiveRecordsGetTheKeyData) {
+TEST_F(FirmaArchivoTest, EverySignerOfTheSixRecordsGetsTheKeyData) {
     library.search = [](std::string&, RegistrosFirma& r) {
         for (std::size_t i : {0u, 2u, 5u}) {
             escribeCampo(r[i], CampoFirma::Curp, std::string("GODE561231HDFRRN09") + '\0');
@@ -139,9 +139,8 @@ TEST_F(FirmaArchivoTest, SignersOfTheFirstFiveRecordsGetTheKeyData) {
     const RegistrosFirma& got = library.signedRecords;
     EXPECT_EQ(got[0].bytes, expected.bytes);
     EXPECT_EQ(got[2].bytes, expected.bytes);
+    EXPECT_EQ(got[5].bytes, expected.bytes);  // the sixth signer too
     EXPECT_EQ(got[1].bytes, RegistroFirma{}.bytes);
-    EXPECT_EQ(leeCampo(got[5], CampoFirma::Curp), "GODE561231HDFRRN09");
-    EXPECT_EQ(leeCampo(got[5], CampoFirma::ArchivoKey), "");  // record 5 is never completed
 }
 
 TEST_F(FirmaArchivoTest, NoSignerStillCallsTheLibraryWithoutKeyData) {
@@ -193,6 +192,13 @@ TEST_F(FirmaArchivoTest, EverySigningCodeShowsItsMessage) {
         {FirmaCode{13},
          "ERROR, el archivo contiene más de un registro 201, solo debe existir uno."},
         {FirmaCode{14}, "ERROR, el archivo '" + p + "' no contiene la CURP de ningún firmante."},
+        {FirmaCode{15}, "ERROR, el archivo '" + p +
+                            "' termina con un registro FEA que no es una firma del certificado del "
+                            "Agente o Apoderado Aduanal; quite ese registro para poder firmar el "
+                            "archivo."},
+        {FirmaCode{16},
+         "ERROR, la ruta del archivo KEY, la del certificado o la contraseña pasa de 255 "
+         "caracteres y no cabe en el registro de la firma."},
         {FirmaCode{99},
          "ERROR, fue imposible generar la Firma Digital del archivo '" + p + "' (código 99)."},
     };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
 
 #include "platform/FileSystem.h"
@@ -33,8 +35,17 @@ TEST_F(OpenSslLibrary, SignsInPlaceAndTheSignatureVerifies) {
     EXPECT_EQ(signedFile.firmas[0].certificado, "1092");  // serial 4242
     EXPECT_EQ(entries(dir.path()), 3u);                   // no temporary file left
 
-    // The verification command, as a person runs it.
+    // The verification command, as a person runs it; its words name what it
+    // checked: this certificate signed on behalf of the CURP.
     EXPECT_EQ(verifyTool(file, cerPath), 0);
+    EXPECT_EQ(verificaArchivoFirmado(file, cerPath).lines,
+              (std::vector<std::string>{
+                  "certificate 1092, subject "
+                  "serialNumber=GODE561231HDFRRN09,CN=AGENTE ADUANAL DE PRUEBA",
+                  std::string(kCurp) +
+                      ": certificate 1092 signed the content on behalf of this CURP, which the "
+                      "file names (whether the CURP is the certificate holder's is not "
+                      "checked)"}));
     const std::string otherCer = dir.file("otro.cer");
     writeCertificate(makeCertificate(otherKey_.get(), -1, 30, 4242).get(), otherCer, CertForm::Pem);
     EXPECT_EQ(verifyTool(file, otherCer), 1);  // same number, other key
@@ -92,6 +103,16 @@ TEST_F(OpenSslLibrary, EveryRefusalHasItsCodeAndLeavesTheFileAlone) {
          firma::kSinFirmantes},
         {"temporary file impossible", [&] { makeDirectory(temporaryPathFor(file)); },
          firma::kSinArchivoTemporal},
+        // A key that exists at a path longer than the record's field.
+        {"KEY path cut to its field",
+         [&] {
+             const std::string deep = dir.file(std::string(150, 'k'));
+             makeDirectory(deep);
+             const std::string longKey = deep + "/" + std::string(150, 'k') + ".key";
+             writeKey(key_.get(), longKey, kPassPhrase, KeyForm::EncryptedDer);
+             config.set(slot::kKeyFile, longKey);
+         },
+         firma::kDatosCortados},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -150,6 +171,27 @@ TEST_F(OpenSslLibrary, SigningAgainReplacesTheSignatureAndFindsTheFileByAnyCase)
     const ArchivoFirmado signedFile = separaFirmas(readBytes(file));
     EXPECT_EQ(signedFile.contenido, samplePedimento());
     EXPECT_EQ(signedFile.firmas.size(), 1u);
+    EXPECT_EQ(verifyTool(file, cerPath), 0);
+}
+
+// The search keeps the bytes it read for the signature; a file changed in
+// between is read again, so what is signed is what the file holds.
+TEST_F(OpenSslLibrary, AFileChangedBetweenSearchAndSignatureIsReadAgain) {
+    RegistrosFirma records{};
+    std::string path = file;
+    ASSERT_EQ(library.BuscaCurpsG(path, 0, records), firma::kOk);
+    escribeCampo(records[0], CampoFirma::ArchivoKey, keyPath + '\0');
+    escribeCampo(records[0], CampoFirma::ArchivoCer, cerPath + '\0');
+    escribeCampo(records[0], CampoFirma::Contrasena, std::string(kPassPhrase) + '\0');
+
+    std::string changed = samplePedimento();  // same size, other bytes
+    changed[changed.find("3420")] = '9';
+    writeBytes(file, changed);
+    const auto later = std::filesystem::last_write_time(toFsPath(file)) + std::chrono::seconds(2);
+    std::filesystem::last_write_time(toFsPath(file), later);
+
+    ASSERT_EQ(library.GeneraFirmaDigitalG(path, 0, records), firma::kOk);
+    EXPECT_EQ(separaFirmas(readBytes(file)).contenido, changed);
     EXPECT_EQ(verifyTool(file, cerPath), 0);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cycle/LineRepair.h"
 #include "cycle/PrevalidatorKey.h"
 #include "platform/FileSystem.h"
@@ -19,6 +21,12 @@ TEST_F(RepairAndSign, AnLfOnlyPedimentoIsRepairedSignedAndVerifies) {
     writeBytes(file, header + "\n501|1234|4001234|" + kCurp +
                          "|\n\n201|4001234|\n801|m1234001.123|1|4|999|\n");
     ASSERT_TRUE(config.flag(slot::kSign));
+#ifndef _WIN32
+    // Both replacements keep the file's permissions, whatever the umask.
+    namespace fs = std::filesystem;
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(toFsPath(file), mode);
+#endif
 
     EXPECT_EQ(AjustaRegistros(file, config, dialogs), ajuste::kOk);
     EXPECT_EQ(sign(), firma::kFirmado);
@@ -31,6 +39,9 @@ TEST_F(RepairAndSign, AnLfOnlyPedimentoIsRepairedSignedAndVerifies) {
                                         std::string(kClavePrevalidador) + "|\r\n");
     ASSERT_EQ(signedFile.firmas.size(), 1u);
     EXPECT_EQ(verifyTool(file, cerPath), 0);
+#ifndef _WIN32
+    EXPECT_EQ(fs::status(toFsPath(file)).permissions(), mode);
+#endif
 }
 
 }  // namespace

@@ -22,21 +22,36 @@ TEST(SignedFile, ClosingRecordsAreSplitFromTheContent) {
     EXPECT_TRUE(separaFirmas("FEA|only|two|\r\n").firmas.empty());
 }
 
-TEST(SignedFile, ContentToSignEndsWithALineEnd) {
+TEST(SignedFile, ContentToSignEndsWithALineEndAndMustSplitBack) {
     struct Case {
-        std::string file;
         std::string content;
+        std::string lineEnd;
+        bool endsInClosingRecord;
     };
     const Case cases[] = {
-        {"500|1|\r\n801|x|", "500|1|\r\n801|x|\r\n"},
-        {"500|1|\n801|x|\n", "500|1|\n801|x|\n"},
-        {"500|1|\r801|x|\r", "500|1|\r801|x|\r"},
-        {"500|1|\r\nFEA|GODE561231HDFRRN09|1|QQ==|\r\n", "500|1|\r\n"},
-        {"500|1|\rFEA|GODE561231HDFRRN09|1|QQ==|\r\n", "500|1|\r"},
-        {"", ""},
+        {"500|1|\r\n801|x|", "\r\n", false},
+        {"500|1|\n801|x|\n", "", false},
+        {"500|1|\r801|x|\r", "", false},
+        {"", "", false},
+        // Lines of closing-record form that the walk from the end would take.
+        {"500|1|\r\nFEA|a|b|c|", "\r\n", true},
+        {"500|1|\rFEA|a|b|c|", "\r\n", true},
+        {"FEA|a|b|c|\r\n", "", true},
+        {"500|1|\nFEA|GODE561231HDFRRN09|1092|QQ==|\r\n", "", true},
+        // Not taken: no CR LF after it, a field too many, or not at the end.
+        {"500|1|\r\nFEA|a|b|c|\n", "", false},
+        {"500|1|\r\nFEA|a|b|c|d|", "\r\n", false},
+        {"FEA|a|b|c|\r\n801|x|\r\n", "", false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(contenidoAFirmar(c.file), c.content) << c.file;
+        EXPECT_EQ(finDeLinea(c.content), c.lineEnd) << c.content;
+        EXPECT_EQ(terminaEnRegistroFea(c.content), c.endsInClosingRecord) << c.content;
+        // The promise behind it: content and a closing record split back apart.
+        const std::string signedFile = c.content + std::string(finDeLinea(c.content)) +
+                                       lineaFea({"GODE561231HDFRRN09", "1092", "QUJD"});
+        const std::size_t contentSize = c.content.size() + finDeLinea(c.content).size();
+        EXPECT_EQ(buscaFirmasFinales(signedFile).inicio == contentSize, !c.endsInClosingRecord)
+            << c.content;
     }
 }
 

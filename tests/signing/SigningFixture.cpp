@@ -1,5 +1,9 @@
 #include "signing/SigningFixture.h"
 
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/FileSystem.h"
 #include "signing/FirmaArchivo.h"
 
 namespace torva::test {
@@ -7,6 +11,32 @@ namespace torva::test {
 ossl::PKey SigningFixture::key_;
 ossl::PKey SigningFixture::otherKey_;
 ossl::Cert SigningFixture::cert_;
+
+namespace {
+
+// The indented lines of the README that begin with "export LC_ALL=C", with
+// the line that sets f, cer, n and k given as assignments.
+std::string recipeFromReadme(const std::string& assignments) {
+    std::istringstream readme(readBytes(std::string(TORVA_SOURCE_DIR) + "/README.md"));
+    std::string script;
+    bool inRecipe = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (line == "    export LC_ALL=C") {
+            inRecipe = true;
+        } else if (inRecipe && line.rfind("    ", 0) != 0) {
+            break;
+        }
+        if (inRecipe) {
+            script += (line.rfind("    f=", 0) == 0 ? assignments : line.substr(4)) + "\n";
+        }
+    }
+    if (script.find(assignments) == std::string::npos) {
+        throw std::runtime_error("no verification recipe in README.md");
+    }
+    return script;
+}
+
+}  // namespace
 
 std::string samplePedimento() {
     return "500|1|1234|3420|0|\r\n"
@@ -45,6 +75,18 @@ void SigningFixture::SetUp() {
 FirmaResult SigningFixture::sign(std::uint8_t tipo) {
     std::string path = file;
     return FirmaArchivo(path, tipo, config, library, dialogs);
+}
+
+int SigningFixture::readmeRecipe(const std::string& f, int n, int k) const {
+    const std::string work = dir.file("recipe");
+    makeDirectory(work);
+    const std::string script = dir.file("recipe.sh");
+    writeBytes(script, recipeFromReadme("f='" + f + "' cer='" + cerPath +
+                                        "' n=" + std::to_string(n) + " k=" + std::to_string(k)));
+    // The openssl command the build found first, then the system's tools.
+    const std::string path = fromFsPath(toFsPath(TORVA_OPENSSL).parent_path()) + ":/usr/bin:/bin";
+    return run("cd '" + work + "' && env -i PATH=" + path + " LANG=C.UTF-8 bash -e -o pipefail '" +
+               script + "'");
 }
 
 int SigningFixture::verifyTool(const std::string& f, const std::string& cer) const {

@@ -30,6 +30,9 @@ class SigningFixture : public ::testing::Test {
     FirmaResult sign(std::uint8_t tipo = 0);
     // torva-verify's exit status for the file and a certificate.
     int verifyTool(const std::string& file, const std::string& cer) const;
+    // The exit status of the README's openssl recipe, its lines run as they
+    // stand there under a UTF-8 locale, for signer k of n of the file.
+    int readmeRecipe(const std::string& file, int n, int k) const;
 
     static ossl::PKey key_;
     static ossl::PKey otherKey_;

@@ -15,7 +15,7 @@ class FtpServer {
         std::string root;  // directory served as the login directory
         std::string user = "usuario1234";
         std::string password = "secreto";
-        std::string mode = "normal";  // "normal", "silent" or "cut"
+        std::string mode = "normal";  // a mode of tools/ftp_server.py: "silent", "cut", ...
         int port = 0;                 // 0: any free port
         std::vector<std::string> extraArgs;
         std::string script;  // another server script taking the same arguments

@@ -32,6 +32,9 @@ TEST(CurlErrorMap, FailuresBecomeTheCodesTheOperatorReads) {
         {CURLE_RECV_ERROR, 0, S::Connect, ftp::kConnectionClosed},
         {CURLE_RECV_ERROR, 0, S::List, ftp::kReadFailed},
         {CURLE_SEND_ERROR, 0, S::Upload, ftp::kWriteFailed},
+        // A 421 says the server is closing, whatever the step.
+        {CURLE_RECV_ERROR, 421, S::Download, ftp::kConnectionClosed},
+        {CURLE_FTP_COULDNT_SET_TYPE, 421, S::Download, ftp::kConnectionClosed},
         {CURLE_WEIRD_SERVER_REPLY, 421, S::Download, ftp::kConnectionClosed},
         {CURLE_WEIRD_SERVER_REPLY, 0, S::Connect, ftp::kUnexpectedReply},
         {CURLE_REMOTE_FILE_NOT_FOUND, 550, S::Download, ftp::kRemoteFileUnavailable},
@@ -72,6 +75,31 @@ TEST(CurlErrorMap, FailuresBecomeTheCodesTheOperatorReads) {
     }
 }
 
+TEST(CurlErrorMap, ATransferBrokenOffByAServerThatLeftIsAClosedConnection) {
+    using S = FtpStep;
+    struct Case {
+        CURLcode curl;
+        long reply;
+        FtpStep step;
+        FtpCode code;
+    };
+    const Case cases[] = {
+        {CURLE_PARTIAL_FILE, 150, S::Download, ftp::kConnectionClosed},
+        {CURLE_RECV_ERROR, 150, S::Download, ftp::kConnectionClosed},
+        {CURLE_SEND_ERROR, 150, S::Upload, ftp::kConnectionClosed},
+        {CURLE_UPLOAD_FAILED, 150, S::Upload, ftp::kConnectionClosed},
+        {CURLE_GOT_NOTHING, 0, S::List, ftp::kConnectionClosed},
+        // Time-outs and refusals keep their own codes.
+        {CURLE_OPERATION_TIMEDOUT, 150, S::Download, ftp::kReadFailed},
+        {CURLE_REMOTE_FILE_NOT_FOUND, 550, S::Download, ftp::kRemoteFileUnavailable},
+        {CURLE_WRITE_ERROR, 150, S::Download, ftp::kLocalWriteFailed},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(mapCurlResult(c.curl, c.reply, c.step, true), c.code)
+            << curl_easy_strerror(c.curl) << " reply " << c.reply;
+    }
+}
+
 TEST(CurlErrorMap, AFileErrorKeepsTheSessionAConnectionErrorEndsIt) {
     EXPECT_TRUE(keepsSession(CURLE_REMOTE_FILE_NOT_FOUND, 550));
     EXPECT_TRUE(keepsSession(CURLE_UPLOAD_FAILED, 553));
@@ -80,6 +108,9 @@ TEST(CurlErrorMap, AFileErrorKeepsTheSessionAConnectionErrorEndsIt) {
     EXPECT_FALSE(keepsSession(CURLE_OPERATION_TIMEDOUT, 0));
     EXPECT_FALSE(keepsSession(CURLE_COULDNT_CONNECT, 0));
     EXPECT_TRUE(keepsSession(CURLE_PARTIAL_FILE, 426));
+    EXPECT_TRUE(keepsSession(CURLE_SEND_ERROR, 125));
+    EXPECT_FALSE(keepsSession(CURLE_SEND_ERROR, 125, true));
+    EXPECT_FALSE(keepsSession(CURLE_PARTIAL_FILE, 150, true));
 
     EXPECT_TRUE(mayBeStaleConnection(CURLE_OPERATION_TIMEDOUT, 0));
     EXPECT_TRUE(mayBeStaleConnection(CURLE_FTP_COULDNT_RETR_FILE, 421));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -39,13 +40,29 @@ struct FtpFixture {
         s.UserName = "usuario1234";
         s.UserPassword = password;
         s.PassiveMode = passive ? 1 : 0;
-        s.timeouts = {2, 2, 2, 2};
+        s.timeouts.connect = 2;
+        s.timeouts.response = 2;
+        s.timeouts.stall = 2;
+        s.timeouts.accept = 2;
+        s.timeouts.call = 10;
+        s.timeouts.quit = 1;
     }
 
     std::string remoteFile(const std::string& relative) const {
         return remote.path() + "/" + relative;
     }
     std::string localFile(const std::string& name) const { return local.file(name); }
+
+    // The names in the local directory, sorted.
+    std::vector<std::string> localNames() const {
+        std::error_code ec;
+        std::vector<std::string> names;
+        for (const DirEntry& e : listDirectory(local.path(), ec)) {
+            names.push_back(e.name);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 };
 
 }  // namespace torva::test

@@ -1,7 +1,8 @@
 // torva-verify FILE CERTIFICATE
 // Checks every closing signature record of a signed validation file against
-// the signer's certificate (X.509, DER or PEM). Exit status 0 when all of them
-// verify, 1 when one does not, 2 on wrong usage.
+// the broker's certificate (X.509, DER or PEM): that the certificate's key
+// signed the content on behalf of the record's CURP, which the file names.
+// Exit status 0 when all of them verify, 1 when one does not, 2 on wrong usage.
 #include <cstdio>
 #include <string>
 

@@ -1,8 +1,12 @@
 #include "signing/openssl/Credentials.h"
 
+#include <openssl/err.h>
 #include <openssl/pem.h>
 #include <openssl/pkcs12.h>
 
+#include <vector>
+
+#include "platform/Ansi.h"
 #include "platform/FileSystem.h"
 #include "signing/SigningCodes.h"
 
@@ -35,6 +39,17 @@ bool pemPkcs8Body(const std::string& pem, std::string& der) {
     return blockName == "ENCRYPTED PRIVATE KEY" || blockName == "PRIVATE KEY";
 }
 
+// The pass phrase as typed (UTF-8), then as the Windows-1252 bytes a Windows
+// tool would have used, when that form exists and differs.
+std::vector<std::string> passPhraseForms(const std::string& utf8) {
+    std::vector<std::string> forms{utf8};
+    const std::string ansi = utf8ToAnsi(utf8);
+    if (ansi != utf8 && ansiToUtf8(ansi) == utf8) {
+        forms.push_back(ansi);
+    }
+    return forms;
+}
+
 }  // namespace
 
 LoadedKey loadPrivateKey(const std::string& path, const std::string& passPhrase) {
@@ -52,8 +67,13 @@ LoadedKey loadPrivateKey(const std::string& path, const std::string& passPhrase)
     const unsigned char* p = begin;
     P8 info;
     if (Sig encrypted(d2i_X509_SIG(nullptr, &p, length)); encrypted) {
-        info.reset(
-            PKCS8_decrypt(encrypted.get(), passPhrase.data(), static_cast<int>(passPhrase.size())));
+        for (const std::string& form : passPhraseForms(passPhrase)) {
+            info.reset(PKCS8_decrypt(encrypted.get(), form.data(), static_cast<int>(form.size())));
+            if (info) {
+                break;
+            }
+        }
+        ERR_clear_error();
         if (!info) {
             return {firma::kContrasenaIncorrecta, nullptr};
         }

@@ -15,7 +15,8 @@ struct LoadedKey {
 };
 
 // A PKCS#8 private key, DER or PEM, encrypted with the pass phrase (or not
-// encrypted at all). 2: no such file; 3: wrong pass phrase; 6: not a key.
+// encrypted at all). The pass phrase is tried as UTF-8 and as Windows-1252.
+// 2: no such file; 3: wrong pass phrase; 6: not a key.
 LoadedKey loadPrivateKey(const std::string& path, const std::string& passPhrase);
 
 struct LoadedCert {

@@ -1,8 +1,9 @@
 #include "signing/openssl/OpenSslSigningLibrary.h"
 
+#include <array>
+#include <filesystem>
 #include <vector>
 
-#include "platform/FileSystem.h"
 #include "signing/openssl/Credentials.h"
 #include "signing/openssl/Signature.h"
 #include "signing/SignedFile.h"
@@ -18,8 +19,9 @@ struct Firmante {
     std::string password;
 };
 
-// The signers of the records, each with complete key data; code 2 when a
-// signer has no KEY path (the record was not completed, or its text was cut).
+// The signers of the records, each with complete key data: code 2 when a
+// signer has no KEY path (the record was not completed), 16 when a text was
+// cut to its field's length (no file or pass phrase is to blame then).
 FirmaCode leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>& firmantes) {
     for (const RegistroFirma& r : registros) {
         if (!tieneCurp(r)) {
@@ -29,22 +31,25 @@ FirmaCode leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>& f
         const auto key = leeCampo(r, CampoFirma::ArchivoKey);
         const auto cer = leeCampo(r, CampoFirma::ArchivoCer);
         const auto password = leeCampo(r, CampoFirma::Contrasena);
-        if (!key || key->empty()) {
+        if (!key || !cer || !password) {
+            return firma::kDatosCortados;
+        }
+        if (key->empty()) {
             return firma::kKeyNoEncontrado;
-        }
-        if (!cer) {
-            return firma::kCertificadoIlegible;
-        }
-        if (!password) {
-            return firma::kContrasenaIncorrecta;
         }
         firmantes.push_back({curp.value_or(""), *key, *cer, *password});
     }
     return firma::kOk;
 }
 
-// The closing record of one signer, or the code that refuses it.
-FirmaCode firmaDe(const Firmante& f, const std::string& contenido, RegistroFea& registro) {
+// A signer's key and certificate, checked to belong together.
+struct Credencial {
+    std::string curp;
+    ossl::PKey key;
+    ossl::Cert cert;
+};
+
+FirmaCode cargaCredencial(const Firmante& f, Credencial& out) {
     ossl::LoadedKey key = ossl::loadPrivateKey(f.key, f.password);
     if (key.code != firma::kOk) {
         return key.code;
@@ -56,24 +61,34 @@ FirmaCode firmaDe(const Firmante& f, const std::string& contenido, RegistroFea& 
     if (!ossl::keyMatchesCertificate(key.key.get(), cert.cert.get())) {
         return firma::kKeyNoCorresponde;
     }
-    const auto signature = ossl::signSha256(key.key.get(), contenido);
-    if (!signature) {
-        return firma::kSinDescripcion;
-    }
-    registro = {f.curp, ossl::serialHex(cert.cert.get()), *signature};
+    out = {f.curp, std::move(key.key), std::move(cert.cert)};
     return firma::kOk;
 }
 
-// Writes the signed bytes beside the file and renames them over it.
-FirmaCode reemplaza(const std::string& path, const std::string& bytes) {
-    std::string temp;
-    if (writeTemporaryFile(path, bytes, temp)) {
-        return firma::kSinArchivoTemporal;
+// The content of a file signed before: the bytes before its closing records
+// when every one of them verifies with a signer's certificate (a signature
+// this library made, which signing again replaces); otherwise the whole file.
+std::string_view contenidoPropio(std::string_view bytes,
+                                 const std::vector<Credencial>& credenciales) {
+    const FirmasFinales finales = buscaFirmasFinales(bytes);
+    if (finales.firmas.empty()) {
+        return bytes;
     }
-    if (replaceWithTemporary(temp, path)) {
-        return firma::kNoSeRenombro;
+    const std::string_view contenido = bytes.substr(0, finales.inicio);
+    for (const RegistroFea& f : finales.firmas) {
+        bool verifica = false;
+        for (const Credencial& c : credenciales) {
+            if (f.certificado == ossl::serialHex(c.cert.get()) &&
+                ossl::verifySha256(X509_get0_pubkey(c.cert.get()), contenido, f.firma)) {
+                verifica = true;
+                break;
+            }
+        }
+        if (!verifica) {
+            return bytes;
+        }
     }
-    return firma::kOk;
+    return contenido;
 }
 
 }  // namespace
@@ -83,25 +98,45 @@ bool tipoDocumentoValido(std::uint8_t tipo) {
            tipo == firma::kTipoEA || tipo == firma::kTipoEB;
 }
 
+std::error_code OpenSslSigningLibrary::leeArchivo(Leido leido, const std::string& path,
+                                                  std::string& bytes) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(toFsPath(path), ec);
+    if (!ec && leido.path == path && leido.size == size && leido.time &&
+        leido.time == modificationTime(path)) {
+        bytes = std::move(leido.bytes);
+        return {};
+    }
+    return readFileBytes(path, bytes);
+}
+
 FirmaCode OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*tipo*/,
                                              RegistrosFirma& registros) {
+    leido_ = {};
     if (!isRegularFile(path)) {
         return firma::kBuscaArchivoNoEncontrado;
     }
     path = resolvePath(path);
-    std::string bytes;
-    if (readFileBytes(path, bytes)) {
+    Leido leido{path, 0, modificationTime(path), {}};
+    if (readFileBytes(path, leido.bytes)) {
         return firma::kBuscaArchivoNoLegible;
     }
-    const auto curps = buscaCurps(separaFirmas(bytes).contenido, kRegistrosFirma);
+    leido.size = leido.bytes.size();
+    // The whole file: closing records made here name only CURPs of the
+    // content, and a CURP in a line that merely looks like one is content.
+    const auto curps = buscaCurps(leido.bytes, kRegistrosFirma);
     for (std::size_t i = 0; i < curps.size(); ++i) {
         escribeCampo(registros[i], CampoFirma::Curp, curps[i] + '\0');
     }
+    leido_ = std::move(leido);
     return firma::kOk;
 }
 
 FirmaCode OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uint8_t tipo,
                                                      RegistrosFirma& registros) {
+    // What the search read is used by this call or not at all.
+    Leido leido = std::move(leido_);
+    leido_ = {};
     if (!tipoDocumentoValido(tipo)) {
         return firma::kTipoNoValido;
     }
@@ -117,23 +152,41 @@ FirmaCode OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uin
     if (firmantes.empty()) {
         return firma::kSinFirmantes;
     }
-    std::string bytes;
-    if (readFileBytes(path, bytes)) {
-        return firma::kArchivoNoLegible;
-    }
-    std::string signedBytes = contenidoAFirmar(bytes);
-    if (cuentaRegistros(signedBytes, "201") > 1) {
-        return firma::kVariosRegistros201;
-    }
-    const std::string contenido = signedBytes;
-    for (const Firmante& f : firmantes) {
-        RegistroFea registro;
-        if (const FirmaCode r = firmaDe(f, contenido, registro); r != firma::kOk) {
+    std::vector<Credencial> credenciales(firmantes.size());
+    for (std::size_t i = 0; i < firmantes.size(); ++i) {
+        if (const FirmaCode r = cargaCredencial(firmantes[i], credenciales[i]); r != firma::kOk) {
             return r;
         }
-        signedBytes += lineaFea(registro);
     }
-    return reemplaza(path, signedBytes);
+    std::string bytes;
+    if (leeArchivo(std::move(leido), path, bytes)) {
+        return firma::kArchivoNoLegible;
+    }
+    const std::string_view contenido = contenidoPropio(bytes, credenciales);
+    if (cuentaRegistros(contenido, "201") > 1) {
+        return firma::kVariosRegistros201;
+    }
+    if (terminaEnRegistroFea(contenido)) {
+        return firma::kRegistroFeaAjeno;
+    }
+    const std::array<std::string_view, 2> firmado{contenido, finDeLinea(contenido)};
+    std::string cierre;
+    for (const Credencial& c : credenciales) {
+        const auto signature = ossl::signSha256(c.key.get(), firmado);
+        if (!signature) {
+            return firma::kSinDescripcion;
+        }
+        cierre += lineaFea({c.curp, ossl::serialHex(c.cert.get()), *signature});
+    }
+    const std::array<std::string_view, 3> archivo{firmado[0], firmado[1], cierre};
+    std::string temp;
+    if (writeTemporaryFile(path, archivo, temp)) {
+        return firma::kSinArchivoTemporal;
+    }
+    if (replaceWithTemporary(temp, path)) {
+        return firma::kNoSeRenombro;
+    }
+    return firma::kOk;
 }
 
 }  // namespace torva

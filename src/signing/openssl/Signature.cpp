@@ -37,10 +37,18 @@ std::optional<std::string> fromBase64(std::string_view text) {
 }
 
 std::optional<std::string> signSha256(EVP_PKEY* key, std::string_view bytes) {
+    return signSha256(key, std::span<const std::string_view>(&bytes, 1));
+}
+
+std::optional<std::string> signSha256(EVP_PKEY* key, std::span<const std::string_view> pieces) {
     MdCtx ctx(EVP_MD_CTX_new());
-    if (!ctx || EVP_DigestSignInit(ctx.get(), nullptr, EVP_sha256(), nullptr, key) != 1 ||
-        EVP_DigestSignUpdate(ctx.get(), bytes.data(), bytes.size()) != 1) {
+    if (!ctx || EVP_DigestSignInit(ctx.get(), nullptr, EVP_sha256(), nullptr, key) != 1) {
         return std::nullopt;
+    }
+    for (const std::string_view bytes : pieces) {
+        if (EVP_DigestSignUpdate(ctx.get(), bytes.data(), bytes.size()) != 1) {
+            return std::nullopt;
+        }
     }
     std::size_t length = 0;
     if (EVP_DigestSignFinal(ctx.get(), nullptr, &length) != 1) {
@@ -78,6 +86,18 @@ std::string serialHex(X509* cert) {
     OPENSSL_free(hex);
     BN_free(bn);
     return out;
+}
+
+std::string subjectText(X509* cert) {
+    Bio bio(BIO_new(BIO_s_mem()));
+    if (!bio || X509_NAME_print_ex(
+                    bio.get(), X509_get_subject_name(cert), 0,
+                    XN_FLAG_RFC2253 & ~static_cast<unsigned long>(ASN1_STRFLGS_ESC_MSB)) < 0) {
+        return {};
+    }
+    char* data = nullptr;
+    const long n = BIO_get_mem_data(bio.get(), &data);
+    return n > 0 ? std::string(data, static_cast<std::size_t>(n)) : std::string();
 }
 
 }  // namespace torva::ossl

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -11,12 +12,16 @@ namespace torva::ossl {
 
 // The Base64 signature of the bytes, or nothing when the key cannot sign.
 std::optional<std::string> signSha256(EVP_PKEY* key, std::string_view bytes);
+// The same over pieces taken one after the other.
+std::optional<std::string> signSha256(EVP_PKEY* key, std::span<const std::string_view> pieces);
 
 // True when the Base64 signature of the bytes verifies with the public key.
 bool verifySha256(EVP_PKEY* publicKey, std::string_view bytes, std::string_view base64);
 
 // The certificate's serial number in upper-case hexadecimal.
 std::string serialHex(X509* cert);
+// The certificate's subject, one line, UTF-8.
+std::string subjectText(X509* cert);
 
 std::string toBase64(std::string_view bytes);
 std::optional<std::string> fromBase64(std::string_view text);

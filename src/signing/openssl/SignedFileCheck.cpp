@@ -33,6 +33,7 @@ ResultadoVerificacion verificaArchivoFirmado(const std::string& path, const std:
         return out;
     }
     const std::string serial = ossl::serialHex(cert.get());
+    out.lines.push_back("certificate " + serial + ", subject " + ossl::subjectText(cert.get()));
     const auto curps = buscaCurps(archivo.contenido, archivo.contenido.size());
     for (const RegistroFea& f : archivo.firmas) {
         if (f.certificado != serial) {
@@ -41,9 +42,13 @@ ResultadoVerificacion verificaArchivoFirmado(const std::string& path, const std:
         } else if (std::find(curps.begin(), curps.end(), f.curp) == curps.end()) {
             fail(verifica::kCurpAjena, f.curp + ": not named in the file");
         } else if (!ossl::verifySha256(X509_get0_pubkey(cert.get()), archivo.contenido, f.firma)) {
-            fail(verifica::kFirmaInvalida, f.curp + ": signature does NOT verify");
+            fail(verifica::kFirmaInvalida,
+                 f.curp + ": signature does NOT verify with certificate " + serial);
         } else {
-            out.lines.push_back(f.curp + ": signature verifies with certificate " + serial);
+            out.lines.push_back(f.curp + ": certificate " + serial +
+                                " signed the content on behalf of this CURP, which the file "
+                                "names (whether the CURP is the certificate holder's is not "
+                                "checked)");
         }
     }
     return out;

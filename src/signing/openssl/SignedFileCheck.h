@@ -17,13 +17,17 @@ inline constexpr int kFirmaInvalida = 6;
 }  // namespace verifica
 
 struct ResultadoVerificacion {
-    int code = verifica::kValida;    // the first failure found
-    std::vector<std::string> lines;  // one per closing record, for people
+    int code = verifica::kValida;  // the first failure found
+    // For people: the certificate's number and subject, then one line per
+    // closing record saying what was checked.
+    std::vector<std::string> lines;
 };
 
 // Every closing record must carry the certificate's number, a CURP named in
 // the content and a signature of the content that the certificate's public
-// key verifies. The certificate's dates are not checked: a signature stays
+// key verifies: the certificate's holder signed on behalf of that CURP. The
+// CURP is not checked to be the holder's (the broker signs for every CURP
+// the file names with one key). The certificate's dates are not checked: a signature stays
 // valid after its certificate expires.
 ResultadoVerificacion verificaArchivoFirmado(const std::string& path, const std::string& cer);
 

@@ -57,10 +57,31 @@ FtpCode byStep(FtpStep step, FtpCode connect, FtpCode upload, FtpCode download) 
     return download;
 }
 
+// A transfer that broke off on the connection rather than by a time-out or a
+// refusal of the server.
+bool brokenOff(CURLcode code) {
+    switch (code) {
+        case CURLE_GOT_NOTHING:
+        case CURLE_SEND_ERROR:
+        case CURLE_RECV_ERROR:
+        case CURLE_PARTIAL_FILE:
+        case CURLE_WEIRD_SERVER_REPLY:
+        case CURLE_UPLOAD_FAILED:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
-FtpCode mapCurlResult(int curlCode, long ftpReply, FtpStep step) {
-    switch (static_cast<CURLcode>(curlCode)) {
+FtpCode mapCurlResult(int curlCode, long ftpReply, FtpStep step, bool serverClosed) {
+    const auto code = static_cast<CURLcode>(curlCode);
+    if (code != CURLE_OK &&
+        (ftpReply == kReplyServiceClosing || (serverClosed && brokenOff(code)))) {
+        return ftp::kConnectionClosed;
+    }
+    switch (code) {
         case CURLE_OK:
             return ftp::kOk;
         case CURLE_UNSUPPORTED_PROTOCOL:
@@ -178,11 +199,15 @@ FtpCode mapCurlResult(int curlCode, long ftpReply, FtpStep step) {
     }
 }
 
-bool keepsSession(int curlCode, long ftpReply) {
-    if (ftpReply == kReplyServiceClosing) {
+bool keepsSession(int curlCode, long ftpReply, bool serverClosed) {
+    if (ftpReply == kReplyServiceClosing || serverClosed) {
         return false;
     }
     switch (static_cast<CURLcode>(curlCode)) {
+        case CURLE_SEND_ERROR:
+        case CURLE_RECV_ERROR:
+            // A data connection broken off by a server that stayed.
+            return true;
         case CURLE_OK:
         case CURLE_REMOTE_FILE_NOT_FOUND:
         case CURLE_FTP_COULDNT_RETR_FILE:

@@ -1,5 +1,5 @@
 // The transfers of the libcurl client: one file up, one file down, a whole
-// remote directory down.
+// remote directory down, a directory's names.
 #include <curl/curl.h>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "transport/curl/CurlFtpClient.h"
 #include "transport/curl/FtpUrl.h"
+#include "transport/curl/LocalFile.h"
 #include "transport/RemoteNames.h"
 
 namespace torva {
@@ -17,11 +18,13 @@ constexpr long kReplyFileUnavailable = 450;
 
 struct Source {
     std::ifstream in;
+    bool started = false;  // the server accepted the upload: a remote file exists
     bool failed = false;
 };
 
 std::size_t readSource(char* buffer, std::size_t size, std::size_t count, void* user) {
     auto* source = static_cast<Source*>(user);
+    source->started = true;
     source->in.read(buffer, static_cast<std::streamsize>(size * count));
     if (source->in.bad()) {
         source->failed = true;
@@ -31,14 +34,13 @@ std::size_t readSource(char* buffer, std::size_t size, std::size_t count, void* 
 }
 
 struct Sink {
-    std::ofstream out;
+    LocalFile file;
     bool failed = false;
 };
 
 std::size_t writeSink(char* data, std::size_t size, std::size_t count, void* user) {
     auto* sink = static_cast<Sink*>(user);
-    sink->out.write(data, static_cast<std::streamsize>(size * count));
-    if (!sink->out) {
+    if (!sink->file.write(data, size * count)) {
         sink->failed = true;
         return 0;
     }
@@ -55,6 +57,11 @@ std::string joinRemote(const std::string& directory, const std::string& name) {
         return directory + name;
     }
     return directory + "/" + name;
+}
+
+std::string remoteBaseName(const std::string& remotePath) {
+    const auto slash = remotePath.find_last_of('/');
+    return slash == std::string::npos ? remotePath : remotePath.substr(slash + 1);
 }
 
 }  // namespace
@@ -89,17 +96,73 @@ FtpCode CurlFtpClient::upload(const std::string& localPath, const std::string& r
         if (a.result == CURLE_OK) {
             return ftp::kOk;
         }
-        if (source.failed) {
-            return ftp::kLocalReadFailed;
+        if (!source.started && !source.failed && retryable(a, tries)) {
+            freshConnection_ = true;
+            continue;
         }
-        if (!retryable(a, tries)) {
-            return failure(a, FtpStep::Upload);
+        const FtpCode code = source.failed ? ftp::kLocalReadFailed : failure(a, FtpStep::Upload);
+        // The service must not take the part that arrived for the file.
+        if (source.started && !removePartialUpload(remotePath)) {
+            report_.partialUploadLeft = true;
         }
-        freshConnection_ = true;
+        return code;
     }
 }
 
-FtpCode CurlFtpClient::download(const std::string& localPath, const std::string& remotePath) {
+bool CurlFtpClient::removePartialUpload(const std::string& remotePath) {
+    if (!connected_) {
+        return false;
+    }
+    std::string url;
+    if (buildFtpUrl(session_, remotePath, url) != ftp::kOk) {
+        return false;
+    }
+    curl_slist* commands =
+        curl_slist_append(nullptr, ("DELE " + remoteBaseName(remotePath)).c_str());
+    if (!commands) {
+        return false;
+    }
+    // SIZE first: a file that is not there needs no DELE; then DELE in the
+    // file's directory.
+    const Attempt a = perform(url, [&](CURL* h) {
+        curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+        curl_easy_setopt(h, CURLOPT_POSTQUOTE, commands);
+    });
+    curl_slist_free_all(commands);
+    if (a.result == CURLE_OK || a.result == CURLE_REMOTE_FILE_NOT_FOUND) {
+        return true;
+    }
+    failure(a, FtpStep::Upload);
+    return false;
+}
+
+void CurlFtpClient::sweepLeftovers(const std::string& directory) {
+    // A temporary file untouched for twice the call bound belongs to no
+    // running download; the folder is looked at again after that long.
+    const auto age = std::chrono::seconds(2 * std::max(session_.timeouts.call, 1L));
+    const auto now = Clock::now();
+    auto& last = swept_[directory];
+    if (last != Clock::time_point{} && now - last < age) {
+        return;
+    }
+    last = now;
+    std::error_code ec;
+    const auto entries = listDirectory(directory, ec);
+    const auto oldest = std::chrono::system_clock::now() - age;
+    for (const DirEntry& entry : entries) {
+        if (entry.isDirectory || !isTemporaryDownloadName(entry.name)) {
+            continue;
+        }
+        const std::string path = joinPath(directory, entry.name);
+        const auto time = modificationTime(path);
+        if (time && *time < oldest) {
+            removeFile(path);
+        }
+    }
+}
+
+FtpCode CurlFtpClient::download(const std::string& localPath, const std::string& remotePath,
+                                bool* absent) {
     std::string url;
     if (const FtpCode c = buildFtpUrl(session_, remotePath, url); c != ftp::kOk) {
         return c;
@@ -107,7 +170,10 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
     // The file arrives beside its target and replaces it only when complete.
     const std::filesystem::path target = toFsPath(localPath);
     const std::string directory = resolvePath(fromFsPath(target.parent_path()));
-    const std::string temp = temporaryPathFor(fromFsPath(toFsPath(directory) / target.filename()));
+    if (!isDirectory(directory)) {
+        return ftp::kLocalCreateFailed;
+    }
+    sweepLeftovers(directory);
     for (int tries = 0;; ++tries) {
         // Most responses are not there yet: ask for the size first, which
         // needs no data connection. A server without SIZE lets it pass.
@@ -118,20 +184,33 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
                 freshConnection_ = true;
                 continue;
             }
-            return failure(probe, FtpStep::Download);
+            const FtpCode code = failure(probe, FtpStep::Download);
+            if (absent) {
+                *absent = code == ftp::kRemoteFileUnavailable;
+            }
+            return code;
         }
-        Sink sink;
         // Created before the transfer: an empty remote file calls no callback.
-        sink.out.open(toFsPath(temp), std::ios::binary | std::ios::trunc);
-        if (!sink.out) {
+        Sink sink;
+        std::string temp;
+        for (int n = 0; n < 8 && temp.empty(); ++n) {
+            const std::string candidate =
+                joinPath(directory, temporaryDownloadName(static_cast<std::uint32_t>(random_())));
+            if (sink.file.create(candidate)) {
+                temp = candidate;
+            } else if (!sink.file.existed()) {
+                break;
+            }
+        }
+        if (temp.empty()) {
             return ftp::kLocalCreateFailed;
         }
         const Attempt a = perform(url, [&](CURL* h) {
             curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, writeSink);
             curl_easy_setopt(h, CURLOPT_WRITEDATA, &sink);
         });
-        sink.out.close();
-        if (a.result == CURLE_OK && !sink.failed && !sink.out.fail()) {
+        const bool written = sink.file.syncAndClose() && !sink.failed;
+        if (a.result == CURLE_OK && written) {
             if (moveFileReplace(temp, localPath)) {
                 removeFile(temp);
                 return ftp::kLocalWriteFailed;
@@ -177,12 +256,13 @@ FtpCode CurlFtpClient::list(const std::string& remoteDirectory, std::string& lis
 }
 
 FtpCode CurlFtpClient::listNames(const std::string& remoteDirectory,
-                                 std::vector<std::string>& names) {
+                                 std::vector<std::string>& names,
+                                 std::vector<std::string>* caseDuplicates) {
     std::string listing;
     if (const FtpCode c = list(remoteDirectory, listing); c != ftp::kOk) {
         return c;
     }
-    names = parseNameList(listing, remoteDirectory);
+    names = parseNameList(listing, remoteDirectory, caseDuplicates);
     return ftp::kOk;
 }
 
@@ -191,22 +271,36 @@ FtpCode CurlFtpClient::downloadAll(const std::string& localDirectory,
     if (!isDirectory(localDirectory)) {
         return ftp::kLocalDirectoryInvalid;
     }
-    std::string listing;
-    if (const FtpCode c = list(remoteDirectory, listing); c != ftp::kOk) {
+    std::vector<std::string> names;
+    std::vector<std::string> duplicates;
+    if (const FtpCode c = listNames(remoteDirectory, names, &duplicates); c != ftp::kOk) {
         return c;
     }
     const std::string local = resolvePath(localDirectory);
-    for (const std::string& name : parseNameList(listing, remoteDirectory)) {
+    for (const std::string& name : names) {
         if (!matchesMask(name, mask)) {
             continue;
         }
-        const FtpCode c = download(joinPath(local, name), joinRemote(remoteDirectory, name));
+        bool absent = false;
+        const FtpCode c =
+            download(joinPath(local, name), joinRemote(remoteDirectory, name), &absent);
         // A sub-directory, or a file removed since the listing: not a file to fetch.
-        if (c != ftp::kOk && c != ftp::kRemoteFileUnavailable) {
-            return c;
+        if (c == ftp::kOk || absent) {
+            continue;
+        }
+        report_.failedFiles.push_back({name, c});
+        if (!connected_) {
+            // The session is lost: the rest waits for the next fetch.
+            break;
         }
     }
-    return ftp::kOk;
+    // Would land on a file of the same name in another case.
+    for (const std::string& name : duplicates) {
+        if (matchesMask(name, mask)) {
+            report_.failedFiles.push_back({name, ftp::kInvalidFileName});
+        }
+    }
+    return report_.failedFiles.empty() ? ftp::kOk : report_.failedFiles.front().code;
 }
 
 }  // namespace torva

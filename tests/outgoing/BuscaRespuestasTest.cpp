@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "cycle/BuscaRespuestas.h"
+#include "PassFixture.h"
+
+namespace torva::test {
+namespace {
+
+void mark(PassFixture& f, const std::vector<std::string>& markers) {
+    for (const auto& m : markers) {
+        writeBytes(joinPath(f.pend, m), "marca");
+    }
+}
+
+TEST(BuscaRespuestas, FetchesEachResponseUnderItsNameAndClearsItsMarker) {
+    PassFixture f;
+    // marker -> response, with the default letters (m,b,c,s,t,e,f,e / m,r,c,x,t,r,a,a)
+    const std::vector<std::pair<std::string, std::string>> answered = {
+        {"b1234567.123", "r1234567.123"},  // b answers with r
+        {"m1234567.123", "m1234567.err"},  // m answers with m: the .err name
+        {"e1234567.123", "a1234567.123"},  // e with "." at the 9th place
+        {"ea1234001123", "ra1234001123"},  // e without it: the first e of the list
+        {"B1234568.123", "r1234568.123"},  // an upper-case letter
+        {"s1234000012.045", "x1234000012.045"},
+    };
+    for (const auto& [marker, response] : answered) {
+        mark(f, {marker});
+        writeBytes(f.remoteFile("ENV/" + response), "respuesta " + response);
+    }
+    mark(f, {"b9999567.123", "z1234567.123", "b1234999.123"});
+    writeBytes(f.remoteFile("ENV/r9999567.123"), "of another patente");
+
+    BuscaRespuestas(f.ctx);
+    for (const auto& [marker, response] : answered) {
+        EXPECT_EQ(readBytes(joinPath(f.receive, response)), "respuesta " + response) << marker;
+    }
+    // Left: another patente's marker, a letter that is not configured, one unanswered.
+    EXPECT_EQ(f.namesIn(f.pend),
+              (std::vector<std::string>{"b1234999.123", "b9999567.123", "z1234567.123"}));
+    EXPECT_FALSE(pathExists(joinPath(f.receive, "r9999567.123")));
+    EXPECT_EQ(f.lists.get(ListId::Recibidos).size(), answered.size());
+    EXPECT_EQ(f.lists.get(ListId::Recibidos)[0], "r1234568.123 - 10:00:00");  // B first
+    const auto log = f.linesOf(f.logPath());
+    ASSERT_EQ(log.size(), answered.size());
+    EXPECT_EQ(log[0], "R - r1234568.123 - 10:00:00");
+    EXPECT_TRUE(f.dialogs.componentErrors.empty());
+}
+
+TEST(BuscaRespuestas, AnAbsentOrEmptyResponseKeepsItsMarkerUntilOneArrives) {
+    PassFixture f;
+    mark(f, {"b1234567.123"});
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(f.captions.get(Caption::Evento), "Pendiente - r1234567.123");
+    EXPECT_EQ(f.letterOffset, 1);  // numLetras of the "E" of "ENV/", as a failed download sets it
+
+    writeBytes(f.remoteFile("ENV/r1234567.123"), "");
+    BuscaRespuestas(f.ctx);
+    EXPECT_FALSE(pathExists(joinPath(f.receive, "r1234567.123")));
+    EXPECT_EQ(f.namesIn(f.pend), std::vector<std::string>{"b1234567.123"});
+    EXPECT_TRUE(f.lists.get(ListId::Recibidos).empty());
+    EXPECT_TRUE(f.linesOf(f.logPath()).empty());
+
+    writeBytes(f.remoteFile("ENV/r1234567.123"), "ok");
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(readBytes(joinPath(f.receive, "r1234567.123")), "ok");
+    EXPECT_TRUE(f.namesIn(f.pend).empty());
+    EXPECT_EQ(f.linesOf(f.logPath()), std::vector<std::string>{"R - r1234567.123 - 10:00:00"});
+}
+
+TEST(BuscaRespuestas, ABrokenDownloadNeverBecomesAResponse) {
+    PassFixture f({"--cut-bytes", "1000"}, "cut");
+    mark(f, {"b1234567.123"});
+    writeBytes(f.remoteFile("ENV/r1234567.123"), std::string(200000, 'x'));
+
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(f.namesIn(f.receive), std::vector<std::string>{"1234123.log"});
+    EXPECT_EQ(f.namesIn(f.pend), std::vector<std::string>{"b1234567.123"});
+    EXPECT_TRUE(f.lists.get(ListId::Recibidos).empty());
+}
+
+TEST(BuscaRespuestas, WhenTheServerRefusesListingsEachMarkerIsTriedByItself) {
+    PassFixture f({"--refuse-listings"});
+    mark(f, {"b1234567.123", "b1234568.123"});
+    writeBytes(f.remoteFile("ENV/r1234568.123"), "ok");
+
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(readBytes(joinPath(f.receive, "r1234568.123")), "ok");
+    EXPECT_EQ(f.namesIn(f.pend), std::vector<std::string>{"b1234567.123"});
+}
+
+TEST(BuscaRespuestas, WithoutAConnectionEveryMarkerStaysAndItIsToldOnce) {
+    PassFixture f;
+    mark(f, {"b1234567.123", "b1234568.123", "m1234569.123"});
+    f.server->stop();
+
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(f.captions.get(Caption::Evento).rfind("ERROR en conexión ", 0), 0u);
+    EXPECT_EQ(f.dialogs.componentErrors.size(), 1u);
+    EXPECT_EQ(f.namesIn(f.pend).size(), 3u);
+}
+
+TEST(BuscaRespuestas, AnEmptyPendingFolderLeavesTheLogAlone) {
+    PassFixture f;
+    BuscaRespuestas(f.ctx);
+    EXPECT_FALSE(pathExists(f.logPath()));
+    EXPECT_FALSE(f.client.IsConnected());
+}
+
+}  // namespace
+}  // namespace torva::test

@@ -1,0 +1,180 @@
+// The client against servers that fail: killed, silent, trickling, closing,
+// refusing single files, listing hostile names; and local writes that fail.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "FtpFixture.h"
+
+namespace torva {
+
+void PrintTo(const FtpFileFailure& f, std::ostream* os) {
+    *os << f.name << ":" << codeNumber(f.code);
+}
+
+namespace {
+
+using test::FtpFixture;
+using test::readBytes;
+using test::writeBytes;
+using Clock = std::chrono::steady_clock;
+using Names = std::vector<std::string>;
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+TEST(CurlFtpFaults, AFolderDownloadGoesOnPastFilesThatFailAndReportsThem) {
+    FtpFixture f("normal", {"--refuse", "b.gen"});
+    for (const char* name : {"a.gen", "b.gen", "c.gen", "d.gen", "e.gen"}) {
+        writeBytes(f.remoteFile(std::string("ENV/general/") + name), name);
+    }
+    // A folder where d.gen must go: the local write of d.gen fails.
+    makeDirectory(f.localFile("d.gen"));
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+
+    EXPECT_EQ(f.client.DownloadFiles(f.local.path(), "ENV/general", "*.*"),
+              ftp::kRemoteFileUnavailable);
+    EXPECT_EQ(f.client.LastReport().failedFiles,
+              (std::vector<FtpFileFailure>{{"b.gen", ftp::kRemoteFileUnavailable},
+                                           {"d.gen", ftp::kLocalWriteFailed}}));
+    for (const char* name : {"a.gen", "c.gen", "e.gen"}) {
+        EXPECT_EQ(readBytes(f.localFile(name)), name);
+    }
+    EXPECT_EQ(f.localNames(), (Names{"a.gen", "c.gen", "d.gen", "e.gen"}));
+    EXPECT_TRUE(f.client.IsConnected());
+
+    // A call that succeeds reports nothing left over.
+    std::filesystem::remove(toFsPath(f.localFile("d.gen")));
+    EXPECT_EQ(f.client.DownloadFiles(f.local.path(), "ENV/general", "d.*"), ftp::kOk);
+    EXPECT_TRUE(f.client.LastReport().failedFiles.empty());
+}
+
+TEST(CurlFtpFaults, ListedNamesNeverMeetTemporaryFilesAndCaseTwinsAreFetchedOnce) {
+    FtpFixture f;
+    const std::string longName = std::string(251, 'n') + ".gen";  // 255 bytes
+    const std::pair<std::string, std::string> files[] = {
+        {"~zz.gen.tmp", "listed first"},
+        {"zz.gen", "zz"},
+        {longName, "long"},
+        {"A.GEN", "capitals"},
+        {"a.gen", "small"},
+        {"~tv0000abcd.part", "looks like ours"},
+        {"nul.txt", "device"},
+        {"CON", "device"},
+    };
+    for (const auto& [name, bytes] : files) {
+        writeBytes(f.remoteFile("ENV/general/" + name), bytes);
+    }
+    // Left by a killed download long ago, and by one that may still run.
+    const std::string stale = f.localFile("~tv12345678.part");
+    const std::string recent = f.localFile("~tv9abcdef0.part");
+    writeBytes(stale, "stale");
+    writeBytes(recent, "recent");
+    std::filesystem::last_write_time(
+        toFsPath(stale), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+
+    EXPECT_EQ(f.client.DownloadFiles(f.local.path(), "ENV/general", "*.*"), ftp::kInvalidFileName);
+    EXPECT_EQ(f.client.LastReport().failedFiles,
+              (std::vector<FtpFileFailure>{{"a.gen", ftp::kInvalidFileName}}));
+    EXPECT_EQ(readBytes(f.localFile("~zz.gen.tmp")), "listed first");
+    EXPECT_EQ(readBytes(f.localFile("zz.gen")), "zz");
+    EXPECT_EQ(readBytes(f.localFile(longName)), "long");
+    EXPECT_EQ(readBytes(f.localFile("A.GEN")), "capitals");
+    EXPECT_EQ(f.localNames(),
+              (Names{"A.GEN", longName, "zz.gen", "~tv9abcdef0.part", "~zz.gen.tmp"}));
+
+    std::vector<std::string> names;
+    ASSERT_EQ(f.client.ListNames("ENV/general", names), ftp::kOk);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (Names{"A.GEN", longName, "zz.gen", "~zz.gen.tmp"}));
+}
+
+TEST(CurlFtpFaults, HostileListingLinesAreNeverFetched) {
+    test::TempDir extra;
+    writeBytes(extra.file("names"),
+               "../fuera.gen\r\n/etc/passwd\r\nsub/x.gen\r\nCOM1\r\nfin.\r\n\xff\xfe.gen\r\n");
+    FtpFixture f("normal", {"--extra-names", extra.file("names")});
+    writeBytes(f.remoteFile("ENV/general/bueno.gen"), "bueno");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    EXPECT_EQ(f.client.DownloadFiles(f.local.path(), "ENV/general", "*.*"), ftp::kOk);
+    EXPECT_EQ(f.localNames(), (Names{"bueno.gen"}));
+    EXPECT_FALSE(pathExists(f.local.path() + "/../fuera.gen"));
+}
+
+TEST(CurlFtpFaults, AnUploadRefusedMidwayLeavesNoPartialRemoteFile) {
+    FtpFixture f("cut", {"--cut-bytes", "10000"});
+    writeBytes(f.localFile("m1234001.123"), std::string(1 << 20, 'm'));
+    writeBytes(f.localFile("m1234002.123"), "corto");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+
+    EXPECT_NE(f.client.UploadFile(f.localFile("m1234001.123"), "REC/m1234001.123"), ftp::kOk);
+    EXPECT_FALSE(pathExists(f.remoteFile("REC/m1234001.123")));
+    EXPECT_FALSE(f.client.LastReport().partialUploadLeft);
+    // The session goes on, and the upload keeps its final name.
+    EXPECT_EQ(f.client.UploadFile(f.localFile("m1234002.123"), "REC/m1234002.123"), ftp::kOk);
+    EXPECT_EQ(readBytes(f.remoteFile("REC/m1234002.123")), "corto");
+}
+
+TEST(CurlFtpFaults, AServerKilledMidTransferGivesAClosedConnection) {
+    for (const bool upload : {true, false}) {
+        SCOPED_TRACE(upload ? "upload" : "download");
+        FtpFixture f("die", {"--cut-bytes", "10000"});
+        writeBytes(f.localFile("m1234001.123"), std::string(1 << 20, 'm'));
+        writeBytes(f.remoteFile("ENV/m1234001.err"), std::string(1 << 20, 'r'));
+        ASSERT_EQ(f.client.Connect(), ftp::kOk);
+        const FtpCode code =
+            upload ? f.client.UploadFile(f.localFile("m1234001.123"), "REC/m1234001.123")
+                   : f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err");
+        EXPECT_EQ(code, ftp::kConnectionClosed);
+        EXPECT_FALSE(f.client.IsConnected());
+        // The part that reached the server cannot be removed: the caller is told.
+        EXPECT_EQ(f.client.LastReport().partialUploadLeft, upload);
+        EXPECT_EQ(f.localNames(), Names{"m1234001.123"});
+    }
+}
+
+TEST(CurlFtpFaults, A421AndCloseGivesAClosedConnection) {
+    FtpFixture f("close421");
+    writeBytes(f.remoteFile("ENV/m1234001.err"), "r");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"),
+              ftp::kConnectionClosed);
+    EXPECT_FALSE(f.client.IsConnected());
+    EXPECT_TRUE(f.localNames().empty());
+}
+
+TEST(CurlFtpFaults, AServerSilentAfterLoginHoldsNoCallPastItsBound) {
+    FtpFixture f("mute");
+    f.client.settings().timeouts.call = 3;
+    writeBytes(f.remoteFile("ENV/m1234001.err"), "r");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+
+    auto start = Clock::now();
+    EXPECT_NE(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"), ftp::kOk);
+    EXPECT_LT(secondsSince(start), 3.6);
+    EXPECT_TRUE(f.localNames().empty());
+
+    // QUIT unanswered: awaited for the quit bound, then reported.
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    start = Clock::now();
+    EXPECT_EQ(f.client.Disconnect(), ftp::kServerUnavailable);
+    EXPECT_LT(secondsSince(start), 1.5);
+    EXPECT_FALSE(f.client.IsConnected());
+}
+
+TEST(CurlFtpFaults, ATricklingTransferIsAStall) {
+    FtpFixture f("trickle", {"--rate", "20"});
+    writeBytes(f.remoteFile("ENV/m1234001.err"), std::string(400, 'r'));  // 20 s at 20 B/s
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    const auto start = Clock::now();
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"),
+              ftp::kReadFailed);
+    EXPECT_LT(secondsSince(start), 5.0);
+    EXPECT_TRUE(f.localNames().empty());
+}
+
+}  // namespace
+}  // namespace torva
