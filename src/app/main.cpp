@@ -13,6 +13,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvaval"));
+    torva::ui::loadSpanishTranslation();
 
     torva::ui::QtDialogs dialogs;
     torva::SystemClock clock;
@@ -26,14 +27,17 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    // The start-up window stays until the main window has loaded.
+    // The start-up window stays until the main window has loaded. The window
+    // loads in its place on the screen before it is shown, so the boxes of
+    // its start-up are centred on it.
     auto form = std::make_unique<torva::ui::Form1>(
         dialogs, clock, torva::HostIdentity{torva::localHostName(), torva::localHostAddress()});
     dialogs.setParent(form.get());
     form->setFtpClient(&ftp);
     form->setSigningLibrary(&signer);
-    form->show();
+    torva::ui::centreOnScreen(form.get());
     form->load(static_cast<std::uint8_t>(*entrada->chosenIndex()), configDirectory);
+    form->show();
     entrada.reset();
     return app.exec();
 }

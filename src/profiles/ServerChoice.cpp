@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "profiles/ConfigChecks.h"
+#include "profiles/ErrorText.h"
 
 namespace torva {
 
@@ -23,13 +24,18 @@ void CambiaServidor(const ProfileContext& ctx) {
         return;
     }
     const std::string path = joinPath(receive, "server.dat");
-    if (!isRegularFile(path)) {
+    if (!pathExists(path)) {
         return;
     }
     std::vector<std::string> lines;
-    const bool readable = !readAnsiLines(path, lines);
+    if (const auto ec = readAnsiLines(path, lines)) {
+        // The service's instruction is unknown: keep the server and the file.
+        ctx.captions.set(Caption::Evento, "No fue posible leer \"" + path + "\": " + errorText(ec) +
+                                              "; se conserva el servidor actual");
+        return;
+    }
     // Only a first line whose value is exactly 1 selects the secondary server.
-    if (readable && !lines.empty() && isNumeric(lines[0]) && leadingNumber(lines[0]) == 1.0) {
+    if (!lines.empty() && isNumeric(lines[0]) && leadingNumber(lines[0]) == 1.0) {
         SeleccionaServidor(ctx, ServerOption::Secundario);
         ctx.captions.set(Caption::Evento, "Conexión a TORVA mediante el Servidor Secundario");
     } else {
@@ -38,7 +44,7 @@ void CambiaServidor(const ProfileContext& ctx) {
     }
     if (const auto ec = removeFile(path)) {
         ctx.captions.set(Caption::Evento,
-                         "No fue posible borrar \"" + path + "\": " + ec.message());
+                         "No fue posible borrar \"" + path + "\": " + errorText(ec));
     }
 }
 

@@ -1,8 +1,24 @@
 #include "profiles/StartupWindow.h"
 
 #include "platform/FileSystem.h"
+#include "profiles/ErrorText.h"
+#include "profiles/OneLine.h"
 
 namespace torva {
+namespace {
+
+// The first n characters of UTF-8 text, never cutting one in two.
+std::string firstChars(const std::string& text, std::size_t n) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && count++ == n) {
+            return text.substr(0, i);
+        }
+    }
+    return text;
+}
+
+}  // namespace
 
 StartupWindow::StartupWindow(ProfileStore store, OperatorDialogs& dialogs)
     : store_(std::move(store)), dialogs_(dialogs) {}
@@ -10,13 +26,19 @@ StartupWindow::StartupWindow(ProfileStore store, OperatorDialogs& dialogs)
 void StartupWindow::load() {
     keys_.clear();
     selected_.reset();
+    listUnreadable_ = false;
     if (!store_.listExists()) {
         height_ = kFirstProfileHeight;
         profileCommandsEnabled_ = false;
+    } else if (auto ec = store_.readKeys(keys_)) {
+        // Writing a list that could not be read would lose the profiles in it.
+        keys_.clear();
+        listUnreadable_ = true;
+        profileCommandsEnabled_ = false;
+        acceptEnabled_ = false;
+        height_ = kCollapsedHeight;
+        reportListError(ec);
     } else {
-        if (auto ec = store_.readKeys(keys_)) {
-            reportListError(ec);
-        }
         if (!keys_.empty()) {
             selected_ = keys_.size() - 1;
         }
@@ -36,20 +58,23 @@ void StartupWindow::select(std::size_t index) {
 }
 
 void StartupWindow::setNewKey(std::string key) {
-    if (key.size() > kMaxKeyLength) {
-        key.resize(kMaxKeyLength);
-    }
-    newKey_ = std::move(key);
-    acceptEnabled_ = true;
+    newKey_ = firstChars(oneLine(key), kMaxKeyLength);
+    acceptEnabled_ = !listUnreadable_;
     changed();
 }
 
 void StartupWindow::CmdCrearPatente() {
+    if (listUnreadable_) {
+        return;
+    }
     height_ = kCreateHeight;
     changed();
 }
 
 void StartupWindow::CmdAceptar() {
+    if (listUnreadable_) {
+        return;
+    }
     if (newKey_.empty()) {
         showCritical(dialogs_,
                      "No es posible crear un usuario si no se proporciona la clave para "
@@ -78,14 +103,16 @@ std::optional<std::size_t> StartupWindow::CmdEntrar() {
         showCritical(dialogs_, "Selecione Patente");
         return std::nullopt;
     }
-    if (selectionChanged_ && *selected_ + 1 < keys_.size()) {
-        MuevePatenteAlFinal();
-    }
-    if (*selected_ >= kMaxProfiles) {
+    const bool moves = selectionChanged_ && *selected_ + 1 < keys_.size();
+    // Refused before anything moves: the index the main window gets must fit in a byte.
+    if ((moves ? keys_.size() - 1 : *selected_) >= kMaxProfiles) {
         showCritical(dialogs_,
                      "La patente seleccionada está fuera de las 256 que admite esta "
                      "instalación; elimine las patentes que no use.");
         return std::nullopt;
+    }
+    if (moves) {
+        MuevePatenteAlFinal();
     }
     return selected_;
 }
@@ -99,18 +126,34 @@ void StartupWindow::MuevePatenteAlFinal() {
                      "Comuníquese al Centro de Prevalidación TORVA.");
         return;
     }
-    if (auto ec = store_.swapConfigFiles(s, last, keys_.size())) {
-        showCritical(dialogs_, "No fue posible reordenar los archivos de configuración: " +
-                                   ec.message() + ". No se realizó ningún cambio.");
+    const std::string what = "reordenar los archivos de configuración";
+    const ProfileChange swap = store_.swapConfigFiles(s, last, keys_.size());
+    if (swap.outcome != ChangeOutcome::Done) {
+        reportChange(swap, what);
         return;
     }
     std::vector<std::string> keys = keys_;
     std::swap(keys[s], keys[last]);
     if (auto ec = store_.writeKeys(keys)) {
         // Put the files back so keys and files still match.
-        store_.swapConfigFiles(s, last, keys_.size());
-        reportListError(ec);
+        ProfileChange back = store_.swapConfigFiles(s, last, keys_.size());
+        if (back.outcome == ChangeOutcome::Done) {
+            back = {ChangeOutcome::Unchanged, ec, {}};
+        } else {
+            back.detail =
+                "La lista de patentes no cambió (" + errorText(ec) + ") y los archivos no " +
+                "se pudieron regresar a su lugar: " +
+                (back.outcome == ChangeOutcome::Unchanged
+                     ? "\"" + store_.configPath(s) + "\" tiene la configuración de " + keys_[last] +
+                           " y \"" + store_.configPath(last) + "\" la de " + keys_[s] + "."
+                     : back.detail);
+            back.outcome = ChangeOutcome::Partial;
+        }
+        reportChange(back, "grabar la lista de patentes \"" + store_.listPath() + "\"");
         return;
+    }
+    if (swap.error) {
+        reportChange(swap, what);
     }
     keys_ = std::move(keys);
     selected_ = last;
@@ -118,11 +161,11 @@ void StartupWindow::MuevePatenteAlFinal() {
 }
 
 void StartupWindow::CmdEliminarPatente() {
-    if (!selected_) {
+    if (!selected_ || !profileCommandsEnabled_) {
         showCritical(dialogs_, "Selecione Patente");
         return;
     }
-    const std::string& key = keys_[*selected_];
+    const std::string key = keys_[*selected_];
     if (!askYesNo(dialogs_,
                   "Precaución al borrar la patente: " + key +
                       " se eliminará el archivo de configuración que corresponde a la patente. "
@@ -131,10 +174,8 @@ void StartupWindow::CmdEliminarPatente() {
         return;
     }
     std::vector<std::string> keys = keys_;
-    if (auto ec = store_.removeProfile(keys, *selected_)) {
-        showCritical(dialogs_, "No fue posible eliminar la patente por completo: " + ec.message() +
-                                   ". Revise los archivos de configuración.");
-    }
+    const ProfileChange change = store_.removeProfile(keys, *selected_);
+    reportChange(change, "eliminar la patente " + key);
     load();
 }
 
@@ -146,7 +187,28 @@ void StartupWindow::changed() const {
 
 void StartupWindow::reportListError(const std::error_code& ec) {
     showCritical(dialogs_, "No fue posible leer o grabar la lista de patentes \"" +
-                               store_.listPath() + "\": " + ec.message());
+                               store_.listPath() + "\": " + errorText(ec) + ".");
+}
+
+void StartupWindow::reportChange(const ProfileChange& change, const std::string& what) {
+    const std::string detail = change.detail.empty() ? "" : " (" + change.detail + ")";
+    switch (change.outcome) {
+        case ChangeOutcome::Done:
+            if (change.error) {
+                showCritical(dialogs_, "Se terminó de " + what + ", pero " + change.detail +
+                                           " Causa: " + errorText(change.error) + ".");
+            }
+            return;
+        case ChangeOutcome::Unchanged:
+            showCritical(dialogs_, "No fue posible " + what + detail + ": " +
+                                       errorText(change.error) + ". No se realizó ningún cambio.");
+            return;
+        case ChangeOutcome::Partial:
+            showCritical(dialogs_, "No fue posible " + what + ": " + errorText(change.error) +
+                                       ". " + change.detail +
+                                       " Comuníquese al Centro de Prevalidación TORVA.");
+            return;
+    }
 }
 
 }  // namespace torva

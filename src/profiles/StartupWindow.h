@@ -30,12 +30,15 @@ class StartupWindow {
     int height() const { return height_; }
     bool creationAreaVisible() const { return height_ != kCollapsedHeight; }
     bool profileCommandsEnabled() const { return profileCommandsEnabled_; }
+    // False while the list exists but cannot be read: nothing may write it.
+    bool creationEnabled() const { return !listUnreadable_; }
     bool acceptEnabled() const { return acceptEnabled_; }
     const std::string& newKey() const { return newKey_; }
 
     // `CboPatentes`: the operator picks an entry.
     void select(std::size_t index);
-    // `TxtPatente` changes; the text is cut to 15 characters.
+    // `TxtPatente` changes; control characters are dropped and the text is
+    // cut to 15 characters.
     void setNewKey(std::string key);
 
     void CmdCrearPatente();
@@ -53,6 +56,7 @@ class StartupWindow {
   private:
     void changed() const;
     void reportListError(const std::error_code& ec);
+    void reportChange(const ProfileChange& change, const std::string& what);
 
     ProfileStore store_;
     OperatorDialogs& dialogs_;
@@ -60,6 +64,7 @@ class StartupWindow {
     std::optional<std::size_t> selected_;
     bool selectionChanged_ = false;
     bool profileCommandsEnabled_ = true;
+    bool listUnreadable_ = false;
     bool acceptEnabled_ = false;
     int height_ = kCollapsedHeight;
     std::string newKey_;

@@ -16,6 +16,13 @@ void EditState::setFolioUnlocked(bool on) {
 
 void EditState::setHiddenFieldsVisible(bool on) {
     hiddenFieldsVisible_ = on;
+    record500Visible_ = on;
+    changed();
+}
+
+void EditState::showHostAndPassword() {
+    hiddenFieldsVisible_ = true;
+    record500Visible_ = false;
     changed();
 }
 

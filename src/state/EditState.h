@@ -18,8 +18,12 @@ class EditState : public Observed {
     bool folioUnlocked() const { return folioUnlocked_; }
     void setFolioUnlocked(bool on);
 
+    // Slots 0 and 2 with their labels; slot 17 shows only with the toggle.
     bool hiddenFieldsVisible() const { return hiddenFieldsVisible_; }
+    bool record500Visible() const { return record500Visible_; }
     void setHiddenFieldsVisible(bool on);
+    // The missing-file path shows slots 0 and 2 only.
+    void showHostAndPassword();
 
     Panel panel() const { return panel_; }
     void setPanel(Panel panel);
@@ -36,6 +40,7 @@ class EditState : public Observed {
     bool editing_ = false;
     bool folioUnlocked_ = false;
     bool hiddenFieldsVisible_ = false;
+    bool record500Visible_ = false;
     Panel panel_ = Panel::None;
     ServerOption server_ = ServerOption::Primario;
 };

@@ -217,10 +217,12 @@ void Form1::editStateChanged() {
     opnSecundario_->setEnabled(edit.editing());
     (edit.server() == ServerOption::Primario ? opnPrimario_ : opnSecundario_)->setChecked(true);
 
-    const bool hidden = edit.hiddenFieldsVisible();
     for (int i : {slot::kHost, slot::kPassword, slot::kRecord500Length}) {
-        fields_[static_cast<std::size_t>(i)]->setVisible(hidden);
-        fieldLabels_[static_cast<std::size_t>(i)]->setVisible(hidden);
+        const auto k = static_cast<std::size_t>(i);
+        const bool shown =
+            i == slot::kRecord500Length ? edit.record500Visible() : edit.hiddenFieldsVisible();
+        fields_[k]->setVisible(shown);
+        fieldLabels_[k]->setVisible(shown);
     }
     const Panel panel = edit.panel();
     fmeServidor_->setVisible(panel == Panel::Servidor);

@@ -1,6 +1,7 @@
 // Widgets of the main window: the three tabs, the panels, the work controls
 // and the menu bar. Every control carries its name as objectName.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -22,6 +23,7 @@
 #include "profiles/EditMode.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Form1.h"
+#include "ui/OneLineEdit.h"
 
 namespace torva::ui {
 namespace {
@@ -44,12 +46,72 @@ QGroupBox* frame(const char* name, const QString& caption, QWidget* parent) {
     return named(new QGroupBox(caption, parent), name);
 }
 
+// Tool tips of the configuration fields: the meaning of their slot.
+const char* slotToolTip(int i) {
+    switch (i) {
+        case slot::kUser:
+            return "Usuario autorizado para validar";
+        case slot::kSendDir:
+            return "Directorio de Envio";
+        case slot::kReceiveDir:
+            return "Directorio de Recepción";
+        case slot::kLowerFolio:
+            return "Folio inferior permitido para enviar a validar";
+        case slot::kUpperFolio:
+            return "Folio Superior permitido para enviar a validar";
+        case slot::kPort:
+            return "Puerto por el cual se da la salida a Internet al servicio de FTP";
+        case slot::kSendRoutes:
+            return "Rutas de Envio Local";
+        case slot::kReceiveRoutes:
+            return "Rutas de Recibo Local";
+        default:
+            return nullptr;
+    }
+}
+
+// A read-only field takes the window's background, so it does not look editable.
+class ReadOnlyLook final : public QObject {
+  public:
+    using QObject::QObject;
+
+    static void apply(QLineEdit* field) {
+        QPalette palette = QApplication::palette(field);
+        if (field->isReadOnly()) {
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        }
+        field->setPalette(palette);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ReadOnlyChange) {
+            apply(static_cast<QLineEdit*>(watched));
+        }
+        return false;
+    }
+};
+
+// Keeps the widget's place in the layout while it is hidden, so showing it
+// does not make the window grow.
+template <typename W>
+W* keepsPlace(W* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+    return widget;
+}
+
 }  // namespace
 
 QLineEdit* Form1::slotField(int i, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("TxtConfiguration(%1)").arg(i));
     field->setReadOnly(true);
+    ReadOnlyLook::apply(field);
+    field->installEventFilter(new ReadOnlyLook(field));
+    keepToOneLine(field);
+    if (const char* tip = slotToolTip(i)) {
+        field->setToolTip(QString::fromUtf8(tip));
+    }
     fields_[static_cast<std::size_t>(i)] = field;
     return field;
 }
@@ -105,15 +167,6 @@ QWidget* Form1::buildConfigurationTab() {
         flagBox("ChkDepurarArchivos", QStringLiteral("Depurar Archivos"), slot::kPurge, frame2));
     grid->addLayout(boxes, row++, 0, 1, 4);
 
-    // Fields shown only through the double click on the pictures.
-    addRow(QStringLiteral("Host:"), slot::kHost);
-    addRow(QStringLiteral("Password:"), slot::kPassword);
-    addRow(QStringLiteral("Caracteres del Registros 500:"), slot::kRecord500Length);
-    fields_[slot::kPassword]->setEchoMode(QLineEdit::Password);
-    fieldLabels_[slot::kHost]->setObjectName(QStringLiteral("LblHost"));
-    fieldLabels_[slot::kPassword]->setObjectName(QStringLiteral("LblPassword"));
-    fieldLabels_[slot::kRecord500Length]->setObjectName(QStringLiteral("LblRegistro500"));
-
     auto* panelButtons = new QHBoxLayout;
     cmdServidor_ = button("CmdServidor", QStringLiteral("Servidor"), frame2);
     cmdDatosFirma_ = button("CmdDatosFirma", QStringLiteral("Datos Firma"), frame2);
@@ -122,11 +175,32 @@ QWidget* Form1::buildConfigurationTab() {
     panelButtons->addWidget(cmdDatosFirma_);
     panelButtons->addWidget(cmdRutas_);
     grid->addLayout(panelButtons, row++, 0, 1, 4);
-    root->addWidget(frame2);
 
-    root->addWidget(buildServerPanel());
-    root->addWidget(buildSignaturePanel());
-    root->addWidget(buildRoutesPanel());
+    // Fields shown only through the double click on the pictures; their rows
+    // stay reserved so that showing them does not grow the window.
+    addRow(QStringLiteral("Host:"), slot::kHost);
+    addRow(QStringLiteral("Password:"), slot::kPassword);
+    addRow(QStringLiteral("Caracteres del Registros 500:"), slot::kRecord500Length);
+    fields_[slot::kPassword]->setEchoMode(QLineEdit::Password);
+    fieldLabels_[slot::kHost]->setObjectName(QStringLiteral("LblHost"));
+    fieldLabels_[slot::kPassword]->setObjectName(QStringLiteral("LblPassword"));
+    fieldLabels_[slot::kRecord500Length]->setObjectName(QStringLiteral("LblRegistro500"));
+    for (int i : {slot::kHost, slot::kPassword, slot::kRecord500Length}) {
+        keepsPlace(fields_[static_cast<std::size_t>(i)]);
+        keepsPlace(fieldLabels_[static_cast<std::size_t>(i)]);
+    }
+    grid->setRowStretch(row, 1);
+
+    // The panels open beside the frame, one at a time in one reserved place,
+    // so the window keeps its size whichever is open.
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(frame2, 3);
+    auto* panels = new QGridLayout;
+    for (QWidget* panel : {buildServerPanel(), buildSignaturePanel(), buildRoutesPanel()}) {
+        panels->addWidget(keepsPlace(panel), 0, 0, Qt::AlignTop);
+    }
+    columns->addLayout(panels, 2);
+    root->addLayout(columns);
 
     auto* bottom = new QHBoxLayout;
     for (int k = 0; k < 2; ++k) {
@@ -314,8 +388,12 @@ QWidget* Form1::buildStatusTab() {
 QWidget* Form1::buildConnectionTab() {
     auto* tab = new QWidget;
     auto* grid = new QGridLayout(tab);
-    grid->addWidget(text(QStringLiteral("&WebSite:"), tab), 0, 0);
-    grid->addWidget(named(new QLineEdit(tab), "HostName"), 0, 1, 1, 3);
+    // "&" marks the access key that moves to the host field.
+    auto* website = text(QStringLiteral("&WebSite:"), tab);
+    auto* hostName = named(new QLineEdit(tab), "HostName");
+    website->setBuddy(hostName);
+    grid->addWidget(website, 0, 0);
+    grid->addWidget(hostName, 0, 1, 1, 3);
     grid->addWidget(button("PingTest", QStringLiteral("P&rueba con TORVA"), tab), 1, 0);
     grid->addWidget(button("ComdProbar", QStringLiteral("&Una Prueba"), tab), 1, 1);
     grid->addWidget(button("CmdPruebas", QStringLiteral("I&niciar Prueba"), tab), 1, 2);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/OneLineEdit.h"
+
 namespace torva::ui {
 namespace {
 
@@ -65,6 +67,7 @@ void FrmEntrada::build() {
     txtPatente_ = new QLineEdit(creationArea_);
     txtPatente_->setObjectName(QStringLiteral("TxtPatente"));
     txtPatente_->setMaxLength(static_cast<int>(StartupWindow::kMaxKeyLength));
+    keepToOneLine(txtPatente_);
     area->addWidget(txtPatente_, 1, 1);
     cmdAceptar_ = button("CmdAceptar", QStringLiteral("&Aceptar"), creationArea_);
     area->addWidget(cmdAceptar_, 1, 2);
@@ -108,6 +111,7 @@ void FrmEntrada::refresh() {
     cmdCrear_->setEnabled(model_.profileCommandsEnabled());
     cmdEliminar_->setEnabled(model_.profileCommandsEnabled());
     cmdAceptar_->setEnabled(model_.acceptEnabled());
+    txtPatente_->setEnabled(model_.creationEnabled());
     creationArea_->setVisible(model_.creationAreaVisible());
     refreshing_ = false;
     adjustSize();

@@ -1,7 +1,13 @@
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QLayout>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTranslator>
 
 #include "ui/FrmArchivosaEnviar.h"
 #include "ui/FrmMessage.h"
@@ -25,7 +31,42 @@ QMessageBox::Icon toQt(DialogIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The buttons read in Spanish whatever translation Qt has.
+void spanishButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
+        {QMessageBox::Ok, "Aceptar"},
+        {QMessageBox::Cancel, "Cancelar"},
+        {QMessageBox::Yes, "Sí"},
+        {QMessageBox::No, "No"},
+    };
+    for (const auto& [which, text] : texts) {
+        if (QAbstractButton* button = box.button(which)) {
+            button->setText(QString::fromUtf8(text));
+        }
+    }
+}
+
 }  // namespace
+
+bool loadSpanishTranslation() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+void centreOnScreen(QWidget* window) {
+    if (QLayout* layout = window->layout()) {
+        layout->activate();  // the size the window will show with
+    }
+    if (const QScreen* screen = window->screen()) {
+        const QRect area = screen->availableGeometry();
+        window->move(area.center() - window->rect().center());
+    }
+}
 
 DialogAnswer QtDialogs::message(const std::string& title, const std::string& text, DialogIcon icon,
                                 DialogButtons buttons) {
@@ -35,6 +76,7 @@ DialogAnswer QtDialogs::message(const std::string& title, const std::string& tex
         buttons == DialogButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         parent_);
     box.setObjectName(QStringLiteral("MessageBox"));
+    spanishButtons(box);
     // The busy pointer must not hide the arrow while the operator answers.
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy) {

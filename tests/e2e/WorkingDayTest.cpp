@@ -107,8 +107,8 @@ struct Program {
         EXPECT_EQ(chosen, 0u);
         form = std::make_unique<Form1>(dialogs, clock, HostIdentity{"pc", "127.0.0.1"});
         form->setFtpClient(&ftp);
-        form->show();
         form->load(static_cast<std::uint8_t>(chosen.value_or(0)), dir);
+        form->show();
         return *form;
     }
 

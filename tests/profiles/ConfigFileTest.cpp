@@ -58,7 +58,7 @@ std::vector<std::string> sampleLines() {
             "/k.key",
             "/c.cer",
             "|1946",
-            "1",
+            "0",
             "30",
             "0",
             "1",
@@ -104,7 +104,7 @@ TEST(ConfigFile, LoadsTheFirst23LinesOfALongerFile) {
     EXPECT_EQ(l.config.get(slot::kPurge), "0");
     EXPECT_EQ(l.config.get(slot::kRecord500Length), "30");
     EXPECT_FALSE(l.config.flag(slot::kPassive));
-    EXPECT_TRUE(l.config.flag(slot::kSign));
+    EXPECT_FALSE(l.config.flag(slot::kSign));
     EXPECT_TRUE(l.config.flag(slot::kRoutes));
     EXPECT_TRUE(l.config.modified());
     EXPECT_EQ(l.captions.get(Caption::Evento), "Listo para Iniciar");
@@ -136,7 +136,6 @@ TEST(ConfigFile, FlagAndLengthLinesAreNormalised) {
         {slot::kPassive, "0", "0"},
         {slot::kAutoSend, "abc", "0"},
         {slot::kPurge, " 1", "1"},
-        {slot::kSign, "2", "0"},
         {slot::kRoutes, "", "0"},
     };
     for (const auto& c : cases) {
@@ -202,6 +201,7 @@ TEST(ConfigFile, MissingFileKeepsInitialTextsAndRequestsEditMode) {
     EXPECT_EQ(l.dialogs.shown[1].buttons, DialogButtons::YesNo);
     EXPECT_TRUE(l.edit.editing());
     EXPECT_TRUE(l.edit.hiddenFieldsVisible());
+    EXPECT_FALSE(l.edit.record500Visible());  // only slots 0 and 2
     EXPECT_TRUE(l.config.modified());
     EXPECT_EQ(l.config.get(slot::kUser), "User(1)");
     EXPECT_EQ(l.config.get(slot::kKeyPassword), "Contraseña (15) ");
@@ -217,6 +217,91 @@ TEST(ConfigFile, AFailedSaveIsReportedAndLeavesTheOldFile) {
     ASSERT_EQ(l.dialogs.shown.size(), 1u);
     EXPECT_EQ(l.dialogs.shown[0].icon, DialogIcon::Critical);
     EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_EQ(l.captions.get(Caption::Evento), "No se guardó la configuración");
+}
+
+TEST(ConfigFile, AFileThatExistsButCannotBeReadIsNeitherMissingNorWritten) {
+    TempDir dir;
+    const std::string path = dir.file("odbc0.reg");
+    std::filesystem::create_directory(path);  // there, but not readable as a file
+    Loaded l;
+    l.dialogs.answer(DialogAnswer::Yes);
+    CargaConfiguracion(l.view(), path, kHost);
+    EXPECT_EQ(l.dialogs.beeps, 0);
+    ASSERT_EQ(l.dialogs.shown.size(), 1u);  // no edit-mode question
+    EXPECT_NE(l.dialogs.shown[0].text.find("No fue posible leer"), std::string::npos);
+    EXPECT_FALSE(l.edit.editing());
+    EXPECT_FALSE(l.edit.hiddenFieldsVisible());
+
+    l.dialogs.shown.clear();
+    EXPECT_FALSE(GrabaConfiguracion(l.view(), path));
+    EXPECT_EQ(l.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST(ConfigFile, ASignFlagLoadedOnRunsTheChecksOfAClick) {
+    TempDir dir;
+    writeBytes(dir.file("k.key"), "key");
+    writeBytes(dir.file("c.cer"), "cer");
+    struct Case {
+        std::string key;
+        std::string cert;
+        std::string password;  // encoded line
+        std::string sign;
+        std::string message;  // start of the box shown, empty for none
+    };
+    const Case cases[] = {
+        {dir.file("k.key"), dir.file("c.cer"), "|1946", "1", ""},
+        {dir.file("none.key"), dir.file("c.cer"), "|1946", "0",
+         "ERROR, no se encontro el archivo KEY"},
+        {dir.file("k.key"), dir.file("none.cer"), "|1946", "0",
+         "ERROR, no se encontro el archivo CER"},
+        {dir.file("k.key"), dir.file("c.cer"), "", "0", "Para poder activar"},
+    };
+    for (const auto& c : cases) {
+        auto lines = sampleLines();
+        lines[slot::kKeyFile] = c.key;
+        lines[slot::kCertFile] = c.cert;
+        lines[slot::kKeyPassword] = c.password;
+        lines[slot::kSign] = "1";
+        writeBytes(dir.file("odbc0.reg"), crlf(lines));
+        Loaded l;
+        CargaConfiguracion(l.view(), dir.file("odbc0.reg"), kHost);
+        EXPECT_EQ(l.config.get(slot::kSign), c.sign) << c.message;
+        if (c.message.empty()) {
+            EXPECT_TRUE(l.dialogs.shown.empty());
+        } else {
+            ASSERT_EQ(l.dialogs.shown.size(), 1u) << c.message;
+            EXPECT_EQ(l.dialogs.shown[0].text.rfind(c.message, 0), 0u) << l.dialogs.shown[0].text;
+        }
+    }
+}
+
+TEST(ConfigFile, PastedLineBreaksNeverShiftTheSlotsOfTheFile) {
+    TempDir dir;
+    const std::string path = dir.file("odbc0.reg");
+    Loaded l;
+    for (int i = 0; i < slot::kCount; ++i) {
+        l.config.set(i, "v\r\n" + std::to_string(i) + "\n");
+    }
+    l.config.set(slot::kKeyPassword, "a\tb\x7f");
+    l.captions.set(Caption::LocalNameLabel, "pc\r\nx");
+    ASSERT_TRUE(GrabaConfiguracion(l.view(), path));
+    const std::string bytes = readBytes(path);
+    std::size_t lines = 0;
+    for (std::size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 26u);
+    EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);  // no bare break anywhere
+    EXPECT_NE(bytes.find("\r\npcx\r\n"), std::string::npos);
+
+    Loaded again;
+    CargaConfiguracion(again.view(), path, kHost);
+    EXPECT_EQ(again.config.get(slot::kPort), "v7");
+    EXPECT_EQ(again.config.get(slot::kRecord500Length), "24");  // "v17" is not a number
+    EXPECT_EQ(again.config.get(slot::kKeyPassword), "ab");
+    EXPECT_EQ(again.config.get(slot::kReceiveRoutes), "v21");
 }
 
 TEST(ConfigRecord, MirrorClicksWriteTheFlagAndSetModified) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/FileSystem.h"
 #include "profiles/CycleLength.h"
 #include "profiles/EditMode.h"
@@ -69,6 +71,22 @@ TEST(Settings, NoInstructionFileChangesNothing) {
     CambiaServidor(k.ctx());
     EXPECT_EQ(k.config.get(slot::kHost), "Host(0)");
     EXPECT_EQ(k.captions.get(Caption::Evento), status);
+}
+
+TEST(Settings, AnUnreadableInstructionFileIsReportedAndKept) {
+    TempDir dir;
+    Parts k;
+    k.config.set(slot::kReceiveDir, dir.path());
+    k.config.set(slot::kPrimaryServer, "pri");
+    k.config.set(slot::kSecondaryServer, "sec");
+    SeleccionaServidor(k.ctx(), ServerOption::Secundario);
+    std::filesystem::create_directory(dir.file("server.dat"));
+    CambiaServidor(k.ctx());
+    EXPECT_EQ(k.edit.server(), ServerOption::Secundario);
+    EXPECT_EQ(k.config.get(slot::kHost), "sec");
+    EXPECT_EQ(k.captions.get(Caption::Evento).rfind("No fue posible leer", 0), 0u)
+        << k.captions.get(Caption::Evento);
+    EXPECT_TRUE(pathExists(dir.file("server.dat")));
 }
 
 TEST(Settings, SigningStaysOffWithoutKeyCertificateAndPassPhrase) {

@@ -166,6 +166,21 @@ TEST(StartupWindow, DeletingTheOnlyProfileLeavesAnEmptyList) {
     EXPECT_EQ(inst.dialogs.shown.back().text, "Selecione Patente");
 }
 
+TEST(StartupWindow, APastedKeyKeepsToOneLineOfTheList) {
+    Installation inst({"A"});
+    StartupWindow w(inst.store, inst.dialogs);
+    w.load();
+    w.setNewKey("12\r\n34\tÑ\u2028ABCDEFGHIJKLMN");  // cut after 15 characters, "Ñ" whole
+    EXPECT_EQ(w.newKey(), "1234ÑABCDEFGHIJ");
+    w.CmdAceptar();
+    EXPECT_EQ(inst.list(),
+              "A\r\n1234\xD1"
+              "ABCDEFGHIJ\r\n");
+    // Keys that reach the list some other way are written as one line each too.
+    ASSERT_FALSE(inst.store.writeKeys({"X\nY", "Z"}));
+    EXPECT_EQ(inst.list(), "XY\r\nZ\r\n");
+}
+
 TEST(StartupWindow, DuplicateKeysStaySeparateProfiles) {
     Installation inst({"1234", "1234"});
     StartupWindow w(inst.store, inst.dialogs);

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "profiles/ErrorText.h"
+
+namespace torva {
+namespace {
+
+TEST(ErrorText, FileSystemFailuresReadInSpanish) {
+    struct Case {
+        std::errc code;
+        std::string text;
+    };
+    const Case cases[] = {
+        {std::errc::permission_denied,
+         "permiso denegado (el archivo es de solo lectura o no tiene permiso)"},
+        {std::errc::no_such_file_or_directory, "no existe el archivo o el directorio"},
+        {std::errc::no_space_on_device, "no hay espacio en el disco"},
+        {std::errc::text_file_busy, "el archivo está en uso por otro programa"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(errorText(std::make_error_code(c.code)), c.text);
+    }
+    // A code without a text of its own still gives Spanish, never the system's English.
+    EXPECT_EQ(
+        errorText(std::make_error_code(std::errc::protocol_error)).rfind("error del sistema", 0),
+        0u);
+}
+
+}  // namespace
+}  // namespace torva
