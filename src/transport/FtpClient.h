@@ -10,13 +10,13 @@ namespace torva {
 // Waits of the client, in seconds. Short enough that a server that stops
 // answering never holds the program for long.
 struct FtpTimeouts {
-    long connect = 15;   // TCP connection and the server's greeting
-    long response = 20;  // any reply of the server on the control connection
-    long stall = 20;     // a transfer slower than stallFloor bytes a second
-    long accept = 15;    // the server's data connection in active mode
-    long call = 30;      // everything one call does, retries included
-    long quit = 2;       // the reply to QUIT
-    long stallFloor = 256;
+    long connect = 15;      // TCP connection and the server's greeting
+    long response = 20;     // any reply of the server on the control connection
+    long stall = 20;        // a transfer slower than stallFloor bytes a second
+    long accept = 15;       // the server's data connection in active mode
+    long call = 30;         // everything one call does, retries included
+    long quit = 2;          // the reply to QUIT
+    long stallFloor = 256;  // bytes a second
 };
 
 // A file a call could not handle, beside the call's result code.
@@ -28,8 +28,9 @@ struct FtpFileFailure {
 
 // What the last call left undone beyond its result code.
 struct FtpCallReport {
-    // DownloadFiles: files of the folder not fetched (failed, or a name that
-    // equals an earlier one without regard to case), in listing order.
+    // DownloadFiles: files of the folder that failed, in listing order, then
+    // the names left out for equalling an earlier one without regard to case.
+    // Files after a failure that ended the session are not tried, nor listed.
     std::vector<FtpFileFailure> failedFiles;
     // UploadFile: the partial remote file of a failed upload is still there.
     bool partialUploadLeft = false;
@@ -74,13 +75,14 @@ class FtpClient {
     // Downloads every plain file of the remote directory whose name matches
     // the mask. An empty directory, or one where nothing matches, is kOk. A
     // file that fails does not stop the others: the result is then the first
-    // failure's code and LastReport lists every file not fetched.
+    // failure's code and LastReport names the files.
     virtual FtpCode DownloadFiles(const std::string& localDirectory,
                                   const std::string& remoteDirectory, const std::string& mask) = 0;
     // The names (NLST) of the remote directory that are safe as local file
     // names, by the rules of DownloadFiles, in the server's order; of names
     // equal without regard to case only the first. An empty directory is kOk
-    // with no names.
+    // with no names; sub-directories may be among the names. A client that
+    // cannot list answers kNotSupported.
     virtual FtpCode ListNames(const std::string& remoteDirectory, std::vector<std::string>& names) {
         (void)remoteDirectory;
         names.clear();

@@ -26,11 +26,17 @@ int nameLength(FtpSession& session, std::string_view letter) {
     return numLetras(letter, session.letterOffset ? *session.letterOffset : offset);
 }
 
-// " a.gen, b.gen": the files of a folder download that were not fetched.
+// " a.gen, b.gen": the files of a folder download that were not fetched, the
+// first few by name so the status line stays one line.
 std::string failedNames(const FtpCallReport& report) {
+    constexpr std::size_t kNamed = 3;
     std::string names;
-    for (const FtpFileFailure& failure : report.failedFiles) {
-        names += (names.empty() ? " " : ", ") + failure.name;
+    const auto& failed = report.failedFiles;
+    for (std::size_t i = 0; i < failed.size() && i < kNamed; ++i) {
+        names += (i == 0 ? " " : ", ") + failed[i].name;
+    }
+    if (failed.size() > kNamed) {
+        names += " y " + std::to_string(failed.size() - kNamed) + " más";
     }
     return names;
 }

@@ -28,11 +28,14 @@ FtpCode InitializeFTPControl(FtpSession& session);
 // Opens the session unless one is open; ok when it is.
 ConnectCode ConnectToHost(FtpSession& session);
 
+// A failed upload writes no message, unless its partial remote file could not
+// be removed: `Evento` then names it.
 FtpCode SendFile(FtpSession& session, const std::string& localPath, const std::string& remotePath);
 
 FtpCode ReceiveFile(FtpSession& session, const std::string& localPath,
                     const std::string& remotePath);
 
+// A failure names the first files left undone after its code in `Evento`.
 FtpCode ReceiveMultipleFiles(FtpSession& session, const std::string& localDirectory,
                              const std::string& remoteDirectory, const std::string& mask);
 

@@ -151,6 +151,14 @@ TEST(FtpSession, FilesLeftUndoneAreNamedInTheStatusLine) {
         EXPECT_EQ(s.evento(), "Esta pendiente el archivo - 25743 b.gen");
         EXPECT_EQ(s.dialogs.componentErrors, std::vector<int>{25743});
         EXPECT_EQ(readBytes(f.local.file("c.gen")), "c.gen");
+
+        // Many failures: the first few by name.
+        for (const char* name : {"d.gen", "e.gen", "f.gen", "g.gen"}) {
+            makeDirectory(f.local.file(name));
+            writeBytes(f.remoteFile(std::string("ENV/general/") + name), name);
+        }
+        ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*");
+        EXPECT_EQ(s.evento(), "Esta pendiente el archivo - 25743 b.gen, d.gen, e.gen y 2 más");
     }
     {
         // Killed mid-upload: the part on the server cannot be removed.

@@ -62,6 +62,16 @@ TEST(RemoteNames, NameListInOrderWithoutRepeatsOrJunk) {
     EXPECT_TRUE(parseNameList("", "ENV/general").empty());
 }
 
+TEST(RemoteNames, NamesEqualWithoutRegardToCaseAreOneFile) {
+    const std::string listing =
+        "A\u00d1O.gen\r\nb.txt\r\na\u00f1o.GEN\r\nB.TXT\r\nb.txt\r\n"
+        "\u00e9t\u00e9.txt\r\n";
+    std::vector<std::string> twins;
+    EXPECT_EQ(parseNameList(listing, "ENV", &twins),
+              (std::vector<std::string>{"A\u00d1O.gen", "b.txt", "\u00e9t\u00e9.txt"}));
+    EXPECT_EQ(twins, (std::vector<std::string>{"a\u00f1o.GEN", "B.TXT"}));
+}
+
 TEST(RemoteNames, MasksMatchAsOnWindows) {
     struct Case {
         const char* name;
