@@ -5,6 +5,10 @@
 set -euo pipefail
 action="$1"
 file="$2"
+# Wine maps file names through the Unix locale: the same UTF-8 one for every
+# caller, also one that sets no locale at all.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 unset DISPLAY WAYLAND_DISPLAY

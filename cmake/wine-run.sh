@@ -8,6 +8,10 @@ if [ -z "${WINEPREFIX:-}" ] && [ -n "${TORVA_WINE_PREFIX_FILE:-}" ]; then
 fi
 : "${WINEPREFIX:?no Wine prefix: run the tests through ctest or set WINEPREFIX}"
 export WINEPREFIX
+# Wine maps file names through the Unix locale: the same UTF-8 one for every
+# caller, also one that sets no locale at all.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 unset DISPLAY WAYLAND_DISPLAY

@@ -8,7 +8,7 @@ packages=(
     libcurl4-openssl-dev libssl-dev openssl
     libgtest-dev libgmock-dev googletest
     python3 python3-pyftpdlib curl lftp
-    xvfb xauth
+    xvfb xauth xdotool imagemagick
     qt6-translations-l10n
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64
 )

@@ -1,13 +1,19 @@
 #!/usr/bin/env python3
-"""Lays out a demo installation: profile list, one configuration, local folders.
+"""Lays out a demo installation: profile list, one configuration, local folders
+and a few validation files of today in the send folder.
 
 The configuration points at folders inside the installation and at 127.0.0.1,
 so the demo never reaches another host. An existing configuration is kept, so
-what the operator saved in the demo survives the next start.
+what the operator saved in the demo survives the next start. The sample files
+are written anew at every run (so they are sent again): three good ones, one of
+another day and one whose folio lies outside the configured range.
 """
+import argparse
+import datetime
 import os
 import stat
-import sys
+
+PATENTE = "1234"
 
 
 def encode_secret(value: str) -> str:
@@ -24,8 +30,41 @@ def write_lines(path: str, lines) -> None:
     os.replace(tmp, path)
 
 
+def sample_lines(name: str, folio: str, day: str):
+    return [
+        "500|1|%s|%s|%s|3|" % (PATENTE, folio, day),
+        "501|1|%s|%s|ABC010101AB1|" % (PATENTE, folio),
+        "505|1|FACTURA-%s|USD|1250.00|" % folio,
+        "801|%s|1|1|0|" % name,
+    ]
+
+
+def write_samples(env: str, day: int):
+    """Validation files named for the julian day; returns their names."""
+    other_day = day - 1 if day > 1 else day + 1
+    samples = [
+        ("m", "001", day),        # good: answered by m1234001.err
+        ("b", "002", day),        # good: answered by r1234002.DDD
+        ("e", "003", day),        # good: answered by a1234003.DDD
+        ("m", "004", other_day),  # refused: JULIANO MAL
+        ("m", "750", day),        # refused: FOLIOS MAL (range 001 to 500)
+    ]
+    names = []
+    for letter, folio, d in samples:
+        name = "%s%s%s.%03d" % (letter, PATENTE, folio, d)
+        write_lines(os.path.join(env, name), sample_lines(name, folio, "%03d" % d))
+        names.append(name)
+    return names
+
+
 def main() -> None:
-    root = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "demo")
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("root", nargs="?", default="demo")
+    parser.add_argument("--port", type=int, default=2121, help="the simulator's port")
+    parser.add_argument("--day", type=int, default=0,
+                        help="julian day the samples are named for (default: today)")
+    args = parser.parse_args()
+    root = os.path.abspath(args.root)
     env = os.path.join(root, "env")
     rec = os.path.join(root, "rec")
     for d in (root, env, rec):
@@ -33,8 +72,12 @@ def main() -> None:
 
     profiles = os.path.join(root, "usuarios.dat")
     if not os.path.exists(profiles):
-        write_lines(profiles, ["1234"])
+        write_lines(profiles, [PATENTE])
         os.chmod(profiles, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
+
+    day = args.day or datetime.date.today().timetuple().tm_yday
+    for name in write_samples(env, day):
+        print("demo: sample validation file env/%s" % name)
 
     config = os.path.join(root, "odbc0.reg")
     if os.path.exists(config):
@@ -43,13 +86,13 @@ def main() -> None:
     cer = os.path.join(root, "firma", "demo.cer")
     slots = [
         "127.0.0.1",        # 0 active server
-        "demo1234",         # 1 user; the patente is its last 4 characters
+        "demo" + PATENTE,   # 1 user; the patente is its last 4 characters
         encode_secret("demo"),  # 2 password
         env,                # 3 send directory
         rec,                # 4 receive directory
         "001",              # 5 lower folio
-        "999",              # 6 upper folio
-        "2121",             # 7 port
+        "500",              # 6 upper folio
+        str(args.port),     # 7 port
         "127.0.0.1",        # 8 primary server
         "127.0.0.1",        # 9 secondary server
         "m,b,c,s,t,e,f,e",  # 10 send letters

@@ -4,6 +4,7 @@
 
 #include "names/FileNames.h"
 #include "platform/FileSystem.h"
+#include "profiles/ConfigChecks.h"
 
 namespace torva {
 
@@ -23,6 +24,22 @@ std::vector<std::string> filesOf(const std::string& directory, std::error_code& 
         }
     }
     std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::optional<std::vector<std::string>> filesOfPatente(CycleContext& ctx,
+                                                       const std::string& directory) {
+    if (!ok(ValidaDir(directory))) {
+        return std::nullopt;
+    }
+    std::error_code ec;
+    std::vector<std::string> names = filesOf(directory, ec);
+    if (ec) {
+        ctx.captions.set(Caption::Evento, "ERROR: No se pudo leer el directorio " + directory);
+        return std::nullopt;
+    }
+    const std::string patente = ctx.config.patente();
+    std::erase_if(names, [&](const std::string& name) { return !esDeLaPatente(name, patente); });
     return names;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -175,7 +176,7 @@ void Form1::listLookChanged(ListId which) {
     QListWidget* widget = it->second;
     widget->setCurrentRow(state_.lists.selected(which));
     QPalette palette = widget->palette();
-    const QPalette system;
+    const QPalette system = QApplication::palette(widget);
     palette.setColor(QPalette::Base, state_.lists.background(which) == ListBackground::ToolTip
                                          ? system.color(QPalette::ToolTipBase)
                                          : system.color(QPalette::Base));

@@ -70,7 +70,8 @@ TEST(DayLists, NothingPendingShowsItsTextOnTheWindowColour) {
 
 TEST(DayLists, SendFolderThatIsNoLocalPathLeavesBothListsAlone) {
     CycleFixture f;
-    f.state.config.set(slot::kSendDir, "../relativo");
+    // Begins with neither a letter (Windows) nor "/" (POSIX).
+    f.state.config.set(slot::kSendDir, "\\\\servidor\\envio");
     f.state.lists.set(ListId::Pendientes, {"antes"});
     f.state.lists.set(ListId::Rechazados, {"antes"});
     CycleContext ctx = f.ctx();

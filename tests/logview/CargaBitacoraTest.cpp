@@ -62,7 +62,8 @@ TEST(CargaBitacora, ReadsSentAndReceivedLinesBackIntoTheirLists) {
 
 TEST(CargaBitacora, ReceiveFolderThatIsNoLocalPathStopsAfterTheFirstCaption) {
     LogFixture f;
-    f.config.set(slot::kReceiveDir, "../relativo");
+    // Begins with neither a letter (Windows) nor "/" (POSIX).
+    f.config.set(slot::kReceiveDir, "\\\\servidor\\recibo");
     f.load(343);
     EXPECT_EQ(f.captions.get(Caption::Evento), "Cargando Bitácora...");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -39,6 +40,8 @@ TEST(CycleUi, IniciarConnectsPassesAndCountsDownDetenerStops) {
     const std::string receive = local.file("recibo");
     makeDirectory(send);
     makeDirectory(receive);
+    makeDirectory(joinPath(send, "Pend"));
+    writeBytes(joinPath(joinPath(send, "Pend"), "m1234001.343"), "x");  // awaiting its response
 
     QtDialogs dialogs;
     SettableClock clock{{2026, 12, 9, 9, 30, 0}};
@@ -92,8 +95,11 @@ TEST(CycleUi, IniciarConnectsPassesAndCountsDownDetenerStops) {
     EXPECT_EQ(readBytes(remote.path() + "/REC/usuario1234odbc0.reg"),
               readBytes(configFilePath(local.path(), 0)));
     ASSERT_EQ(pending->count(), 1);
-    EXPECT_EQ(pending->item(0)->text(), QStringLiteral("No hay Archivos Pedientes"));
+    EXPECT_EQ(pending->item(0)->text(), QStringLiteral("m1234001.343 - 09:30  En Espera"));
     EXPECT_EQ(pending->currentRow(), 0);
+    const QPalette system = QApplication::palette(pending);
+    ASSERT_NE(system.color(QPalette::Base), system.color(QPalette::ToolTipBase));
+    EXPECT_EQ(pending->palette().color(QPalette::Base), system.color(QPalette::ToolTipBase));
     EXPECT_FALSE(client.IsConnected());
 
     EXPECT_TRUE(QTest::qWaitFor(
