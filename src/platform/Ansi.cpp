@@ -108,7 +108,12 @@ std::error_code writeAnsiLines(const std::string& path, const std::vector<std::s
 }
 
 std::error_code appendAnsiLines(const std::string& path, const std::vector<std::string>& lines) {
-    return appendFileBytes(path, joinAnsiLines(lines));
+    std::string bytes = joinAnsiLines(lines);
+    // A line left without its end by an interrupted write keeps to itself.
+    if (endsInCutLine(path)) {
+        bytes.insert(0, "\r\n");
+    }
+    return appendFileBytes(path, bytes);
 }
 
 }  // namespace torva

@@ -24,6 +24,7 @@ std::error_code readAnsiLines(const std::string& path, std::vector<std::string>&
 std::error_code writeAnsiLines(const std::string& path, const std::vector<std::string>& lines);
 
 // Appends UTF-8 lines as Windows-1252 with CR LF; creates the file if needed.
+// After a last line without its end, the new lines start on a line of their own.
 std::error_code appendAnsiLines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace torva

@@ -345,6 +345,20 @@ std::error_code appendFileBytes(const std::string& path, std::string_view bytes)
     return ec;
 }
 
+bool endsInCutLine(const std::string& path) {
+    std::FILE* f = openFile(resolvePath(path), "rb");
+    if (!f) {
+        return false;
+    }
+    bool cut = false;
+    if (std::fseek(f, -1, SEEK_END) == 0) {
+        const int last = std::fgetc(f);
+        cut = last != EOF && last != '\n' && last != '\r';
+    }
+    std::fclose(f);
+    return cut;
+}
+
 std::error_code copyFileKeepTime(const std::string& from, const std::string& to) {
     return copyFileKeepTimeExact(resolvePath(from), targetPath(to));
 }

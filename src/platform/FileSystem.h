@@ -49,6 +49,10 @@ std::error_code replaceWithTemporary(const std::string& temporary, const std::st
 
 std::error_code appendFileBytes(const std::string& path, std::string_view bytes);
 
+// True when the file's last line has no line end, as a write cut short by a
+// crash leaves it; false for an empty or missing file.
+bool endsInCutLine(const std::string& path);
+
 // Copies with replacement, keeping the source's modification time. The target
 // is replaced only once the copy is complete.
 std::error_code copyFileKeepTime(const std::string& from, const std::string& to);

@@ -48,5 +48,27 @@ TEST(Ansi, WritesCrLfAnsiAndReadsItBack) {
     EXPECT_EQ(lines, (std::vector<std::string>{"Versión", ""}));
 }
 
+// A log or registry whose last write was cut short by a crash: the next line
+// must not be glued onto the cut one, or neither would ever be read back.
+TEST(Ansi, AppendsOnALineOfItsOwnAfterACutLine) {
+    struct Case {
+        std::string before;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"", "R - b\r\n"},
+        {"E - a\r\n", "E - a\r\nR - b\r\n"},
+        {"E - a", "E - a\r\nR - b\r\n"},
+        {"E - a\r", "E - a\rR - b\r\n"},
+    };
+    test::TempDir dir;
+    for (const auto& c : cases) {
+        const std::string path = dir.file("log.txt");
+        test::writeBytes(path, c.before);
+        ASSERT_FALSE(appendAnsiLines(path, {"R - b"}));
+        EXPECT_EQ(test::readBytes(path), c.after) << c.before;
+    }
+}
+
 }  // namespace
 }  // namespace torva
