@@ -18,7 +18,6 @@
 #include "state/Gauges.h"
 #include "state/Lists.h"
 #include "transport/FtpClient.h"
-#include "transport/FtpSession.h"
 
 namespace torva {
 
@@ -42,9 +41,6 @@ struct MainState {
     std::string configPath() const { return configFilePath(configDirectory, profileIndex); }
     ProfileContext profiles(OperatorDialogs& dialogs) {
         return {config, captions, lists, edit, gauges, dialogs};
-    }
-    FtpSession ftpSession(FtpClient& client, OperatorDialogs& dialogs) {
-        return {client, config, captions, dialogs};
     }
 };
 

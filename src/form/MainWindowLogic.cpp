@@ -10,7 +10,6 @@
 #include "names/JulianDay.h"
 #include "platform/DateText.h"
 #include "profiles/ConfigChecks.h"
-#include "profiles/Panels.h"
 #include "transport/FtpSession.h"
 
 namespace torva {
@@ -34,12 +33,11 @@ void RevisaConfiguracionInicial(MainState& state, MainPorts& ports) {
     if (!state.config.flag(slot::kRoutes)) {
         return;
     }
-    if (!ok(RevisaRutas(ctx, state.config.get(slot::kSendRoutes),
-                        state.config.get(slot::kSendLetters), kSendRoutes))) {
-        CmdRutas(ctx);
-    } else if (!ok(RevisaRutas(ctx, state.config.get(slot::kReceiveRoutes),
-                               state.config.get(slot::kReceiveLetters), kReceiveRoutes))) {
-        CmdRutas(ctx);
+    // A failed route check opens the routes panel itself.
+    if (ok(RevisaRutas(ctx, state.config.get(slot::kSendRoutes),
+                       state.config.get(slot::kSendLetters), kSendRoutes))) {
+        RevisaRutas(ctx, state.config.get(slot::kReceiveRoutes),
+                    state.config.get(slot::kReceiveLetters), kReceiveRoutes);
     }
 }
 
