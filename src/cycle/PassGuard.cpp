@@ -11,7 +11,7 @@ void endPass(CycleContext& ctx) {
         ctx.cycle.dayChangePending = false;
         CambioDeDia(ctx);
     }
-    ctx.cycle.passInProgress = false;
+    ctx.cycle.setPassInProgress(false);
 }
 
 }  // namespace torva

@@ -12,8 +12,8 @@ void endPass(CycleContext& ctx);
 // ends, a deferred day change runs.
 template <typename Work>
 void runAsPass(CycleContext& ctx, Work&& work) {
-    const bool outermost = !ctx.cycle.passInProgress;
-    ctx.cycle.passInProgress = true;
+    const bool outermost = !ctx.cycle.passInProgress();
+    ctx.cycle.setPassInProgress(true);
     work();
     if (outermost) {
         endPass(ctx);

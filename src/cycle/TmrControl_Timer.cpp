@@ -19,7 +19,7 @@ constexpr std::uint8_t kMaxNoticeAge = 250;
 // modal window.
 void cuentaCiclo(CycleContext& ctx) {
     CycleState& cycle = ctx.cycle;
-    if (cycle.passInProgress || cycle.elapsedSeconds <= 0) {
+    if (cycle.passInProgress() || cycle.elapsedSeconds <= 0) {
         return;
     }
     if (!cycleRunning(ctx.captions)) {
@@ -62,7 +62,7 @@ void revisaCambioDeDia(CycleContext& ctx) {
     }
     // Never inside a pass: the purge would delete or move the files it is
     // working on. The pass runs it when it ends.
-    if (ctx.cycle.passInProgress) {
+    if (ctx.cycle.passInProgress()) {
         ctx.cycle.dayChangePending = true;
         return;
     }

@@ -74,7 +74,7 @@ void TmrControl_Timer(MainState& state, MainPorts& ports) {
 }
 
 void Start_Button_Click(MainState& state, MainPorts& ports) {
-    if (state.cycle.passInProgress) {
+    if (state.cycle.passInProgress()) {
         return;
     }
     CycleContext ctx = cycleContext(state, ports);

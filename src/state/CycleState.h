@@ -29,11 +29,23 @@ struct CycleState : Observed {
     std::string pendingListingPath;
     // The names of the files it listed when the pass pointed it there.
     std::vector<std::string> pendingListing;
-    // True while a pass runs, also while it waits on a modal window.
-    bool passInProgress = false;
     // A tick inside the day-change window found a pass running; the day
     // change runs when the pass ends.
     bool dayChangePending = false;
+
+    // True while a pass runs, also while it waits on a modal window or on a
+    // transfer. The view disables the commands that would change what the
+    // pass works on.
+    bool passInProgress() const { return passInProgress_; }
+    void setPassInProgress(bool on) {
+        if (passInProgress_ != on) {
+            passInProgress_ = on;
+            notify([](MainObserver& o) { o.passChanged(); });
+        }
+    }
+    // Detener, or the window closing, during a pass: the pass ends after the
+    // file in flight and the cycle then stops.
+    bool stopRequested = false;
 
     // The test buttons of the connection tab, disabled while the cycle runs.
     bool testsEnabled() const { return testsEnabled_; }
@@ -50,6 +62,7 @@ struct CycleState : Observed {
     }
 
   private:
+    bool passInProgress_ = false;
     bool testsEnabled_ = true;
     int shownTab_ = kTabConfiguracion;
 };

@@ -54,6 +54,8 @@ class MainObserver {
     virtual void showTab(int /*tab*/) {}
     // The test buttons `PingTest`, `CmdPruebas` and `ComdProbar`.
     virtual void testsEnabledChanged() {}
+    // A pass began or ended.
+    virtual void passChanged() {}
 };
 
 }  // namespace torva

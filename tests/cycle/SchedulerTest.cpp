@@ -131,7 +131,7 @@ TEST(Scheduler, TicksDuringADialogOfAPassNeitherPassNorChangeTheDay) {
     EXPECT_EQ(f.caption(Caption::Hora), "12:00:07 AM");
     EXPECT_EQ(dayInsideTheBox, 365);
     EXPECT_EQ(f.state.julianDay, 1);
-    EXPECT_FALSE(f.state.cycle.passInProgress);
+    EXPECT_FALSE(f.state.cycle.passInProgress());
     EXPECT_FALSE(f.state.cycle.dayChangePending);
     EXPECT_EQ(f.caption(Caption::StartButton), "&Iniciar");
 }
