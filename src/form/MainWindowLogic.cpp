@@ -5,6 +5,7 @@
 #include "cycle/MuestraPendientes.h"
 #include "cycle/MuestraRechazados.h"
 #include "cycle/Start_Button_Click.h"
+#include "cycle/StartCaptions.h"
 #include "cycle/TmrControl_Timer.h"
 #include "logview/CargaBitacora.h"
 #include "names/JulianDay.h"
@@ -75,6 +76,11 @@ void TmrControl_Timer(MainState& state, MainPorts& ports) {
 
 void Start_Button_Click(MainState& state, MainPorts& ports) {
     if (state.cycle.passInProgress()) {
+        // Detener during a pass: it ends after the file in flight, then the
+        // cycle stops. Iniciar waits for the pass that runs.
+        if (cycleRunning(state.captions)) {
+            state.cycle.stopRequested = true;
+        }
         return;
     }
     CycleContext ctx = cycleContext(state, ports);

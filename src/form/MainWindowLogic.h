@@ -15,8 +15,9 @@ void CargaForm1(MainState& state, MainPorts& ports, std::uint8_t profileIndex,
 // `TmrControl`'s tick, every second while the window is open.
 void TmrControl_Timer(MainState& state, MainPorts& ports);
 
-// `Start_Button` and `Menu_Start`: start or stop the cycle. Ignored while a
-// pass runs, which a dialog of the pass may leave the window open to.
+// `Start_Button` and `Menu_Start`: start or stop the cycle. While a pass runs
+// (the window stays open to the operator during its transfers and dialogs),
+// Detener asks the pass to end after the file in flight and Iniciar is ignored.
 void Start_Button_Click(MainState& state, MainPorts& ports);
 
 // `Menu_GuardaConf`: saves, clears the modified flag and locks the folio slots.

@@ -14,7 +14,11 @@ Captions::Captions() {
 }
 
 void Captions::set(Caption which, std::string text) {
-    texts_[index(which)] = std::move(text);
+    std::string& held = texts_[index(which)];
+    if (held == text) {
+        return;
+    }
+    held = std::move(text);
     notify([which](MainObserver& o) { o.captionChanged(which); });
 }
 

@@ -8,7 +8,8 @@
 namespace torva {
 
 // Texts of the main window's labels and captions, the status line `Evento`
-// among them. Setting a text replaces it.
+// among them. Setting a text replaces it; the view hears of it only when the
+// text differs from the one held.
 class Captions : public Observed {
   public:
     Captions();

@@ -6,19 +6,19 @@ namespace torva {
 
 void Lists::add(ListId which, std::string entry) {
     items_[index(which)].push_back(std::move(entry));
-    changed(which);
+    notify([which](MainObserver& o) { o.listAppended(which); });
 }
 
 void Lists::clear(ListId which) {
     items_[index(which)].clear();
     selected_[index(which)] = -1;
-    changed(which);
+    reset(which);
 }
 
 void Lists::set(ListId which, std::vector<std::string> entries) {
     items_[index(which)] = std::move(entries);
     selected_[index(which)] = -1;
-    changed(which);
+    reset(which);
 }
 
 bool Lists::remove(ListId which, const std::string& entry) {
@@ -27,8 +27,15 @@ bool Lists::remove(ListId which, const std::string& entry) {
     if (it == items.end()) {
         return false;
     }
+    const auto removed = static_cast<int>(it - items.begin());
     items.erase(it);
-    changed(which);
+    int& selected = selected_[index(which)];
+    if (selected == removed) {
+        selected = -1;
+    } else if (selected > removed) {
+        --selected;
+    }
+    notify([which, removed](MainObserver& o) { o.listRemoved(which, removed); });
     return true;
 }
 
@@ -48,8 +55,8 @@ void Lists::lookChanged(ListId which) const {
     notify([which](MainObserver& o) { o.listLookChanged(which); });
 }
 
-void Lists::changed(ListId which) const {
-    notify([which](MainObserver& o) { o.listChanged(which); });
+void Lists::reset(ListId which) const {
+    notify([which](MainObserver& o) { o.listReset(which); });
 }
 
 }  // namespace torva

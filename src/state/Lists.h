@@ -11,7 +11,9 @@ namespace torva {
 // Background of a list: the system colours for windows and for tool tips.
 enum class ListBackground { Window, ToolTip };
 
-// The main window's list boxes: entries in display order.
+// The main window's list boxes: entries in display order. The view hears what
+// changed (an entry appended or removed, a list reset), so an entry added to a
+// long list costs what it costs in a short one.
 class Lists : public Observed {
   public:
     const std::vector<std::string>& get(ListId which) const { return items_[index(which)]; }
@@ -29,7 +31,7 @@ class Lists : public Observed {
 
   private:
     static std::size_t index(ListId l) { return static_cast<std::size_t>(l); }
-    void changed(ListId which) const;
+    void reset(ListId which) const;
     void lookChanged(ListId which) const;
     std::array<std::vector<std::string>, kListCount> items_;
     std::array<int, kListCount> selected_ = filled(-1);

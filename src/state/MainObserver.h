@@ -42,7 +42,12 @@ class MainObserver {
   public:
     virtual ~MainObserver() = default;
     virtual void slotChanged(int /*slot*/) {}
-    virtual void listChanged(ListId) {}
+    // One entry added at the end of a list.
+    virtual void listAppended(ListId) {}
+    // The entry at index removed; the later ones moved up.
+    virtual void listRemoved(ListId, int /*index*/) {}
+    // A list cleared or given new entries.
+    virtual void listReset(ListId) {}
     // The selected entry or the background colour of a list.
     virtual void listLookChanged(ListId) {}
     virtual void captionChanged(Caption) {}

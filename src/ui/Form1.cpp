@@ -7,11 +7,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPalette>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabWidget>
@@ -24,14 +25,25 @@
 #include "profiles/ServerChoice.h"
 #include "profiles/SignFlag.h"
 #include "ui/ClickableLabel.h"
+#include "ui/DayListModel.h"
 #include "ui/FrmAbout.h"
+#include "ui/WaitingFtpClient.h"
+#include "ui/WaitingSigningLibrary.h"
+#include "ui/WorkerThread.h"
 
 namespace torva::ui {
 namespace {
 
+// How often a running pass's changes reach the screen.
+constexpr int kRefreshMs = 50;
+
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+constexpr const char* kCierreDuranteCiclo =
+    "Hay un ciclo de validación en curso. El programa se cerrará al terminar el envío o la "
+    "recepción del archivo en proceso. ¿Desea salir?";
 
 // A caption's "&" marks the access key of buttons and menus; labels show it.
 bool isCommandCaption(Caption c) {
@@ -41,7 +53,9 @@ bool isCommandCaption(Caption c) {
 }  // namespace
 
 Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QWidget* parent)
-    : QMainWindow(parent), ports_{dialogs, clock, std::move(host)} {
+    : QMainWindow(parent),
+      ports_{dialogs, clock, std::move(host)},
+      worker_(std::make_unique<WorkerThread>()) {
     setObjectName(QStringLiteral("Form1"));
     auto* central = new QWidget(this);
     auto* root = new QVBoxLayout(central);
@@ -88,6 +102,10 @@ Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QW
     setCentralWidget(central);
     buildMenus();
 
+    refreshTimer_ = new QTimer(this);
+    refreshTimer_->setSingleShot(true);
+    refreshTimer_->setInterval(kRefreshMs);
+    connect(refreshTimer_, &QTimer::timeout, this, &Form1::refresh);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(startButton_, &QPushButton::clicked, this,
             [this] { Start_Button_Click(state_, ports_); });
@@ -123,6 +141,16 @@ Form1::~Form1() {
     state_.setObserver(nullptr);
 }
 
+void Form1::setFtpClient(FtpClient* ftp) {
+    waitingFtp_ = ftp ? std::make_unique<WaitingFtpClient>(*ftp, *worker_) : nullptr;
+    ports_.ftp = waitingFtp_.get();
+}
+
+void Form1::setSigningLibrary(SigningLibrary* signer) {
+    waitingSigner_ = signer ? std::make_unique<WaitingSigningLibrary>(*signer, *worker_) : nullptr;
+    ports_.signer = waitingSigner_.get();
+}
+
 void Form1::load(std::uint8_t profileIndex, const std::string& configDirectory) {
     CargaForm1(state_, ports_, profileIndex, configDirectory);
     // Ticks from now until the window closes.
@@ -134,7 +162,7 @@ void Form1::showAll() {
         slotChanged(i);
     }
     for (const auto& entry : lists_) {
-        listChanged(entry.first);
+        listReset(entry.first);
     }
     for (int c = 0; c < kCaptionCount; ++c) {
         captionChanged(static_cast<Caption>(c));
@@ -155,17 +183,37 @@ void Form1::slotChanged(int i) {
     }
 }
 
-void Form1::listChanged(ListId which) {
-    const auto it = lists_.find(which);
-    if (it == lists_.end()) {
+void Form1::listAppended(ListId which) {
+    const auto it = models_.find(which);
+    if (it == models_.end()) {
         return;
     }
-    QListWidget* widget = it->second;
-    widget->clear();
-    for (const auto& entry : state_.lists.get(which)) {
-        widget->addItem(qs(entry));
+    if (state_.cycle.passInProgress()) {
+        scheduleRefresh();
+    } else {
+        it->second->appended();
     }
-    widget->repaint();
+}
+
+void Form1::listRemoved(ListId which, int index) {
+    if (const auto it = models_.find(which); it != models_.end()) {
+        it->second->removed(index);
+    }
+}
+
+void Form1::listReset(ListId which) {
+    const auto it = models_.find(which);
+    if (it == models_.end()) {
+        return;
+    }
+    // The operator's place in the list survives a refill.
+    QListView* view = lists_.at(which);
+    const int scrolled = view->verticalScrollBar()->value();
+    it->second->reset();
+    if (scrolled > 0) {
+        view->doItemsLayout();
+        view->verticalScrollBar()->setValue(scrolled);
+    }
 }
 
 void Form1::listLookChanged(ListId which) {
@@ -173,18 +221,41 @@ void Form1::listLookChanged(ListId which) {
     if (it == lists_.end()) {
         return;
     }
-    QListWidget* widget = it->second;
-    widget->setCurrentRow(state_.lists.selected(which));
-    QPalette palette = widget->palette();
-    const QPalette system = QApplication::palette(widget);
+    models_.at(which)->appended();
+    showSelection(which);
+    QListView* view = it->second;
+    QPalette palette = view->palette();
+    const QPalette system = QApplication::palette(view);
     palette.setColor(QPalette::Base, state_.lists.background(which) == ListBackground::ToolTip
                                          ? system.color(QPalette::ToolTipBase)
                                          : system.color(QPalette::Base));
-    widget->setPalette(palette);
-    widget->repaint();
+    view->setPalette(palette);
+}
+
+void Form1::showSelection(ListId which) {
+    QListView* view = lists_.at(which);
+    const int row = state_.lists.selected(which);
+    const QModelIndex current = view->model()->index(row, 0);
+    if (!current.isValid()) {
+        view->clearSelection();
+        return;
+    }
+    if (view->currentIndex() != current) {
+        view->setCurrentIndex(current);
+    }
 }
 
 void Form1::captionChanged(Caption which) {
+    if (state_.cycle.passInProgress()) {
+        staleCaptions_.set(static_cast<std::size_t>(which));
+        scheduleRefresh();
+        return;
+    }
+    showCaption(which);
+}
+
+void Form1::showCaption(Caption which) {
+    staleCaptions_.reset(static_cast<std::size_t>(which));
     const QString value = qs(state_.captions.get(which));
     switch (which) {
         case Caption::Title:
@@ -192,7 +263,6 @@ void Form1::captionChanged(Caption which) {
             return;
         case Caption::StartButton:
             startButton_->setText(value);
-            startButton_->repaint();
             menuStart_->setText(value);
             return;
         case Caption::MenuFolios:
@@ -203,15 +273,33 @@ void Form1::captionChanged(Caption which) {
     }
     if (const auto it = labels_.find(which); it != labels_.end() && !isCommandCaption(which)) {
         it->second->setText(value);
-        // Passes run without returning to the event loop: paint now.
-        it->second->repaint();
+    }
+}
+
+void Form1::scheduleRefresh() {
+    if (!refreshTimer_->isActive()) {
+        refreshTimer_->start();
+    }
+}
+
+void Form1::refresh() {
+    for (int c = 0; c < kCaptionCount; ++c) {
+        if (staleCaptions_.test(static_cast<std::size_t>(c))) {
+            showCaption(static_cast<Caption>(c));
+        }
+    }
+    for (const auto& [id, model] : models_) {
+        if (model->behind()) {
+            model->appended();
+        }
     }
 }
 
 void Form1::editStateChanged() {
     const EditState& edit = state_.edit;
+    const bool idle = !state_.cycle.passInProgress();
     for (int i = 0; i < slot::kCount; ++i) {
-        fields_[static_cast<std::size_t>(i)]->setReadOnly(!edit.slotEditable(i));
+        fields_[static_cast<std::size_t>(i)]->setReadOnly(!idle || !edit.slotEditable(i));
     }
     menuConfigure_->setText(QString::fromUtf8(edit.configureCaption()));
     opnPrimario_->setEnabled(edit.editing());
@@ -236,7 +324,6 @@ void Form1::editStateChanged() {
 
 void Form1::gaugesChanged() {
     progressBar_->setValue(static_cast<int>(state_.gauges.progress()));
-    progressBar_->repaint();
     if (sldControl_->value() != state_.gauges.cycleSeconds()) {
         const QSignalBlocker block(sldControl_);
         sldControl_->setValue(state_.gauges.cycleSeconds());
@@ -247,14 +334,31 @@ void Form1::gaugesChanged() {
 
 void Form1::showTab(int tab) {
     tabs_->setCurrentIndex(tab);
-    tabs_->repaint();
 }
 
 void Form1::testsEnabledChanged() {
-    for (const char* name : {"PingTest", "CmdPruebas", "ComdProbar"}) {
-        if (auto* b = findChild<QPushButton*>(QString::fromLatin1(name))) {
-            b->setEnabled(state_.cycle.testsEnabled());
-        }
+    for (QPushButton* b : testButtons_) {
+        b->setEnabled(state_.cycle.testsEnabled());
+    }
+}
+
+void Form1::passChanged() {
+    const bool idle = !state_.cycle.passInProgress();
+    for (QAction* a : passLocked_) {
+        a->setEnabled(idle);
+    }
+    for (auto [slotIndex, box] : flagBoxes_) {
+        box->setEnabled(idle);
+    }
+    editStateChanged();
+    if (!idle) {
+        return;
+    }
+    refreshTimer_->stop();
+    refresh();
+    if (closePending_) {
+        // Not from inside the operation that ended the pass.
+        QTimer::singleShot(0, this, &QWidget::close);
     }
 }
 
@@ -292,6 +396,16 @@ void Form1::showAbout() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (state_.cycle.passInProgress()) {
+        // The pass ends after the file in flight; the window then closes.
+        event->ignore();
+        if (!closePending_ && askYesNo(ports_.dialogs, kCierreDuranteCiclo)) {
+            closePending_ = true;
+            state_.cycle.stopRequested = true;
+        }
+        return;
+    }
+    closePending_ = false;
     if (!DescargaForm1(state_, ports_.dialogs, ports_.ftp)) {
         event->ignore();
         return;

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <map>
+#include <memory>
 #include <QMainWindow>
+#include <vector>
 
 #include "form/MainState.h"
 #include "state/MainObserver.h"
@@ -12,7 +15,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -24,6 +27,10 @@ class QWidget;
 namespace torva::ui {
 
 class ClickableLabel;
+class DayListModel;
+class WaitingFtpClient;
+class WaitingSigningLibrary;
+class WorkerThread;
 
 // The main window: owns the main state and shows it. Every handler goes
 // through the operations of the core.
@@ -38,20 +45,25 @@ class Form1 : public QMainWindow, public MainObserver {
     void load(std::uint8_t profileIndex, const std::string& configDirectory);
 
     MainState& state() { return state_; }
-    // The FTP client whose session the window closes when it closes.
-    void setFtpClient(FtpClient* ftp) { ports_.ftp = ftp; }
-    // The signing library the outgoing pass signs with, if any.
-    void setSigningLibrary(SigningLibrary* signer) { ports_.signer = signer; }
+    // The FTP client of the cycle, whose session the window closes when it
+    // closes. Its calls run off the GUI thread.
+    void setFtpClient(FtpClient* ftp);
+    // The signing library the outgoing pass signs with, if any. Its calls run
+    // off the GUI thread.
+    void setSigningLibrary(SigningLibrary* signer);
 
     // MainObserver
     void slotChanged(int slot) override;
-    void listChanged(ListId which) override;
+    void listAppended(ListId which) override;
+    void listRemoved(ListId which, int index) override;
+    void listReset(ListId which) override;
     void listLookChanged(ListId which) override;
     void captionChanged(Caption which) override;
     void editStateChanged() override;
     void gaugesChanged() override;
     void showTab(int tab) override;
     void testsEnabledChanged() override;
+    void passChanged() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,21 +81,39 @@ class Form1 : public QMainWindow, public MainObserver {
     QLineEdit* slotField(int slot, QWidget* parent);
     QCheckBox* flagBox(const char* name, const QString& caption, int slot, QWidget* parent);
     QLabel* captionLabel(const char* name, Caption caption, QWidget* parent);
-    QListWidget* list(const char* name, ListId id, QWidget* parent);
+    QListView* list(const char* name, ListId id, QWidget* parent);
     void showAll();
+    void showCaption(Caption which);
+    void showSelection(ListId which);
+    // Shows what a pass changed since the last time: during a pass the view
+    // takes the changes at most every kRefreshMs, not one per file.
+    void refresh();
+    void scheduleRefresh();
     void bindSettingsControls();
 
     void showAbout();
 
     MainState state_;
     MainPorts ports_;
+    std::unique_ptr<WorkerThread> worker_;
+    std::unique_ptr<WaitingFtpClient> waitingFtp_;
+    std::unique_ptr<WaitingSigningLibrary> waitingSigner_;
+    // Captions changed during a pass and not shown yet.
+    std::bitset<kCaptionCount> staleCaptions_;
+    QTimer* refreshTimer_ = nullptr;
+    // The operator closed the window during a pass: it closes when the pass ends.
+    bool closePending_ = false;
 
     QTabWidget* tabs_ = nullptr;
     std::array<QLineEdit*, slot::kCount> fields_{};
     std::array<QLabel*, slot::kCount> fieldLabels_{};
     std::map<int, QCheckBox*> flagBoxes_;
     std::map<Caption, QLabel*> labels_;
-    std::map<ListId, QListWidget*> lists_;
+    std::map<ListId, QListView*> lists_;
+    std::map<ListId, DayListModel*> models_;
+    // Commands disabled while a pass runs.
+    std::vector<QAction*> passLocked_;
+    std::array<QPushButton*, 3> testButtons_{};
     QPushButton* startButton_ = nullptr;
     QAction* menuStart_ = nullptr;
     QAction* menuConfigure_ = nullptr;

@@ -9,7 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,6 +22,7 @@
 #include "form/MainWindowLogic.h"
 #include "profiles/EditMode.h"
 #include "ui/ClickableLabel.h"
+#include "ui/DayListModel.h"
 #include "ui/Form1.h"
 #include "ui/OneLineEdit.h"
 
@@ -36,6 +37,12 @@ W* named(W* widget, const char* name) {
 
 QLabel* text(const QString& caption, QWidget* parent) {
     return new QLabel(caption, parent);
+}
+
+// A field whose typed characters show as "*", whatever the style's own mark.
+void secretField(QLineEdit* field) {
+    field->setEchoMode(QLineEdit::Password);
+    field->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
 }
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
@@ -128,10 +135,16 @@ QLabel* Form1::captionLabel(const char* name, Caption caption, QWidget* parent) 
     return label;
 }
 
-QListWidget* Form1::list(const char* name, ListId id, QWidget* parent) {
-    auto* widget = named(new QListWidget(parent), name);
-    lists_[id] = widget;
-    return widget;
+QListView* Form1::list(const char* name, ListId id, QWidget* parent) {
+    auto* view = named(new QListView(parent), name);
+    auto* model = new DayListModel(state_.lists.get(id), view);
+    view->setModel(model);
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    lists_[id] = view;
+    models_[id] = model;
+    return view;
 }
 
 QWidget* Form1::buildConfigurationTab() {
@@ -181,7 +194,7 @@ QWidget* Form1::buildConfigurationTab() {
     addRow(QStringLiteral("Host:"), slot::kHost);
     addRow(QStringLiteral("Password:"), slot::kPassword);
     addRow(QStringLiteral("Caracteres del Registros 500:"), slot::kRecord500Length);
-    fields_[slot::kPassword]->setEchoMode(QLineEdit::Password);
+    secretField(fields_[slot::kPassword]);
     fieldLabels_[slot::kHost]->setObjectName(QStringLiteral("LblHost"));
     fieldLabels_[slot::kPassword]->setObjectName(QStringLiteral("LblPassword"));
     fieldLabels_[slot::kRecord500Length]->setObjectName(QStringLiteral("LblRegistro500"));
@@ -275,7 +288,7 @@ QWidget* Form1::buildSignaturePanel() {
     grid->addWidget(slotField(slot::kCertFile, fmeFea_), 1, 1);
     grid->addWidget(text(QStringLiteral("Contraseña:"), fmeFea_), 2, 0);
     grid->addWidget(slotField(slot::kKeyPassword, fmeFea_), 2, 1);
-    fields_[slot::kKeyPassword]->setEchoMode(QLineEdit::Password);
+    secretField(fields_[slot::kKeyPassword]);
     grid->addWidget(flagBox("ChkFirmar", QStringLiteral("Firmar Archivos"), slot::kSign, fmeFea_),
                     3, 0, 1, 2);
     auto* notice = text(
@@ -394,9 +407,12 @@ QWidget* Form1::buildConnectionTab() {
     website->setBuddy(hostName);
     grid->addWidget(website, 0, 0);
     grid->addWidget(hostName, 0, 1, 1, 3);
-    grid->addWidget(button("PingTest", QStringLiteral("P&rueba con TORVA"), tab), 1, 0);
-    grid->addWidget(button("ComdProbar", QStringLiteral("&Una Prueba"), tab), 1, 1);
-    grid->addWidget(button("CmdPruebas", QStringLiteral("I&niciar Prueba"), tab), 1, 2);
+    testButtons_ = {button("PingTest", QStringLiteral("P&rueba con TORVA"), tab),
+                    button("ComdProbar", QStringLiteral("&Una Prueba"), tab),
+                    button("CmdPruebas", QStringLiteral("I&niciar Prueba"), tab)};
+    for (int column = 0; column < 3; ++column) {
+        grid->addWidget(testButtons_[static_cast<std::size_t>(column)], 1, column);
+    }
     auto* check1 = named(new QCheckBox(QStringLiteral("Síncrono"), tab), "Check1");
     check1->setToolTip(
         QStringLiteral("Modo de prueba Síncrono o Asíncrono, se recomiendo Síncrono"));
@@ -435,7 +451,7 @@ void Form1::buildWorkControls(QWidget* parent) {
     named(new QLineEdit(parent), "TxtActualizar")->hide();
     list("LstSendFiles", ListId::SendFiles, parent)->hide();
     list("LstBitacora", ListId::Bitacora, parent)->hide();
-    named(new QListWidget(parent), "RemoteFileListBox")->hide();
+    named(new QListView(parent), "RemoteFileListBox")->hide();
     button("CmdTest", QStringLiteral("Tests"), parent)->hide();
     button("Command1", QString(), parent)->hide();
     tmrControl_ = named(new QTimer(this), "TmrControl");
@@ -461,13 +477,15 @@ void Form1::buildMenus() {
     auto* save = action(system, "Menu_GuardaConf", QStringLiteral("&Guardar Configuración"));
     auto* backup = system->addMenu(QStringLiteral("&Respaldar Configuración"));
     backup->setObjectName(QStringLiteral("Menu_RespaldaConf"));
-    action(backup, "Menu_HaceRespaldo", QStringLiteral("&Hacer Respaldo"));
-    action(backup, "Menu_RecuperaConf", QStringLiteral("Recuperar Configuración"));
+    auto* hazRespaldo = action(backup, "Menu_HaceRespaldo", QStringLiteral("&Hacer Respaldo"));
+    auto* recupera = action(backup, "Menu_RecuperaConf", QStringLiteral("Recuperar Configuración"));
 
     auto* tools = menuBar()->addMenu(QStringLiteral("&Utilerias"));
     tools->setObjectName(QStringLiteral("utilerias"));
-    action(tools, "SolicitaArchivo", QStringLiteral("S&olicitar Archivo"));
-    action(tools, "EliminarBuscqueda", QStringLiteral("Eliminar Busqueda"));
+    auto* solicita = action(tools, "SolicitaArchivo", QStringLiteral("S&olicitar Archivo"));
+    auto* elimina = action(tools, "EliminarBuscqueda", QStringLiteral("Eliminar Busqueda"));
+    // What would change the files, folders or settings a running pass works on.
+    passLocked_ = {menuConfigure_, menuFolios_, save, hazRespaldo, recupera, solicita, elimina};
 
     auto* help = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     help->setObjectName(QStringLiteral("Menu_Help"));

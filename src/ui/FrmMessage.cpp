@@ -69,6 +69,9 @@ void FrmMessage::Timer1_Timer() {
     if (ticks_ == 0) {
         lblErrorCve_->setText(QString::number(CodigoError));
         lblError_->setText(QString::fromStdString(DescripcionError(CodigoError)));
+        // The window was laid out for empty labels: make room for the whole text.
+        layout()->activate();
+        resize(size().expandedTo(sizeHint()));
     }
     ++ticks_;
     setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" Este mensaje desaparecerá en ") +

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -44,9 +44,10 @@ W* child(QWidget* parent, const char* name) {
 // What a list shows, in order.
 Names entries(QWidget* form, const char* list) {
     Names out;
-    auto* widget = child<QListWidget>(form, list);
-    for (int i = 0; widget && i < widget->count(); ++i) {
-        out.push_back(widget->item(i)->text().toStdString());
+    auto* view = child<QListView>(form, list);
+    const QAbstractItemModel* model = view ? view->model() : nullptr;
+    for (int i = 0; model && i < model->rowCount(); ++i) {
+        out.push_back(model->index(i, 0).data().toString().toStdString());
     }
     return out;
 }

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -84,7 +84,7 @@ TEST(CycleUi, IniciarConnectsPassesAndCountsDownDetenerStops) {
     auto* bar = form.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
     auto* tabs = form.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     auto* ping = form.findChild<QPushButton*>(QStringLiteral("PingTest"));
-    auto* pending = form.findChild<QListWidget*>(QStringLiteral("LstPendientes"));
+    auto* pending = form.findChild<QListView*>(QStringLiteral("LstPendientes"));
     ASSERT_TRUE(start && evento && bar && tabs && ping && pending);
     EXPECT_EQ(start->text(), QStringLiteral("&Iniciar"));
 
@@ -94,9 +94,10 @@ TEST(CycleUi, IniciarConnectsPassesAndCountsDownDetenerStops) {
     EXPECT_FALSE(ping->isEnabled());
     EXPECT_EQ(readBytes(remote.path() + "/REC/usuario1234odbc0.reg"),
               readBytes(configFilePath(local.path(), 0)));
-    ASSERT_EQ(pending->count(), 1);
-    EXPECT_EQ(pending->item(0)->text(), QStringLiteral("m1234001.343 - 09:30  En Espera"));
-    EXPECT_EQ(pending->currentRow(), 0);
+    ASSERT_EQ(pending->model()->rowCount(), 1);
+    EXPECT_EQ(pending->model()->index(0, 0).data().toString(),
+              QStringLiteral("m1234001.343 - 09:30  En Espera"));
+    EXPECT_EQ(pending->currentIndex().row(), 0);
     const QPalette system = QApplication::palette(pending);
     ASSERT_NE(system.color(QPalette::Base), system.color(QPalette::ToolTipBase));
     EXPECT_EQ(pending->palette().color(QPalette::Base), system.color(QPalette::ToolTipBase));

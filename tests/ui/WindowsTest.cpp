@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -103,7 +103,7 @@ TEST(Windows, MainWindowHasItsTabsListsMenusAndAboutBox) {
     EXPECT_EQ(tabs->tabText(1), "S&tatus");
     EXPECT_EQ(tabs->tabText(2), "Con&exión");
     for (const char* name : {"LstEnviados", "LstRecibidos", "LstPendientes", "LstRechazados"}) {
-        auto* list = child<QListWidget>(&form, name);
+        auto* list = child<QListView>(&form, name);
         EXPECT_TRUE(list->font().fixedPitch()) << name;
     }
     EXPECT_EQ(child<QPushButton>(&form, "Start_Button")->text(), "&Iniciar");
