@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "transport/DescripcionError.h"
 #include "ui/FrmMessage.h"
 #include "ui/QtDialogs.h"
 
@@ -102,6 +103,34 @@ TEST(FrmMessage, ASecondCodeWhileOpenChangesNothingShownAndAceptarCloses) {
     EXPECT_EQ(text(windows.front(), "LblErrorCve"), QStringLiteral("25711"));
     EXPECT_EQ(windows.front()->windowTitle(), title(19));
     windows.front()->close();
+    deleteClosed();
+}
+
+// The longest description the window can show stands whole in its label, on
+// the screen size of an office workstation.
+TEST(FrmMessage, TheWholeDescriptionFitsTheLabel) {
+    int longest = 0;
+    for (int code = 25701; code <= 25792; ++code) {
+        if (DescripcionError(code).size() > DescripcionError(longest).size()) {
+            longest = code;
+        }
+    }
+    QWidget screen;
+    screen.resize(1366, 768);
+    screen.show();
+    QPointer<FrmMessage> w = new FrmMessage(&screen);
+    w->setWindowFlags(Qt::Dialog);
+    w->CodigoError = longest;
+    w->show();
+    w->Timer1_Timer();
+    QCoreApplication::processEvents();
+    auto* label = w->findChild<QLabel*>(QStringLiteral("LblError"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QString::fromStdString(DescripcionError(longest)));
+    EXPECT_GE(label->height(), label->heightForWidth(label->width())) << longest;
+    EXPECT_LE(w->width(), 1366);
+    EXPECT_LE(w->height(), 768);
+    w->close();
     deleteClosed();
 }
 
