@@ -2,6 +2,7 @@
 
 #include "cycle/BuscaRespuestas.h"
 #include "cycle/EnviaArchivos.h"
+#include "cycle/FallasPasada.h"
 #include "cycle/MuestraPendientes.h"
 #include "cycle/PassGuard.h"
 #include "cycle/PatenteFiles.h"
@@ -39,16 +40,6 @@ bool aseguraDirectorio(CycleContext& ctx, const std::string& path) {
     return true;
 }
 
-// `RemoteFileListBox`: the markers in "Pend" when the pass begins.
-void listaPendientes(CycleContext& ctx, const std::string& pending) {
-    ctx.cycle.pendingListingPath = pending;
-    std::error_code ec;
-    ctx.cycle.pendingListing = filesOf(pending, ec);
-    if (ec) {
-        ctx.captions.set(Caption::Evento, "ERROR: No se pudo leer el directorio " + pending);
-    }
-}
-
 void enviaYBusca(CycleContext& ctx) {
     EnviaArchivos(ctx);
     BuscaRespuestas(ctx);
@@ -83,7 +74,8 @@ void etapas(CycleContext& ctx) {
 }
 
 void cierre(CycleContext& ctx) {
-    if (ctx.cycle.noticeAge > kNoticeRefreshAge) {
+    // Without a session, or with a stop asked for, the notices wait.
+    if (ctx.cycle.noticeAge > kNoticeRefreshAge && !ctx.transfersEnded()) {
         TraeAvisos(ctx);
         ctx.cycle.noticeAge = 0;
     }
@@ -100,16 +92,20 @@ void pasada(CycleContext& ctx) {
         return;
     }
     ctx.cycle.elapsedSeconds = 0;
+    ctx.faults = {};
     {
         const BusyCursor busy(ctx.dialogs);
         const WorkDirs dirs = workDirs(ctx.config);
         if (aseguraDirectorio(ctx, dirs.sent) && aseguraDirectorio(ctx, dirs.pending)) {
-            listaPendientes(ctx, dirs.pending);
+            ListaPendientes(ctx);
             etapas(ctx);
         } else {
             detieneCiclo(ctx);
         }
         cierre(ctx);
+    }
+    if (ctx.faults.failed > 0) {
+        ctx.captions.set(Caption::Evento, reporteFallas(ctx.faults));
     }
     ctx.cycle.elapsedSeconds = 1;
     ctx.gauges.setProgress(1);

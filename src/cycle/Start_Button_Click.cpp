@@ -26,9 +26,14 @@ void inicia(CycleContext& ctx) {
     ctx.cycle.setTestsEnabled(false);
     ctx.captions.set(Caption::LblComentario,
                      "Para realizar pruebas se debe detener el proceso de validación.");
+    // A stop asked for meanwhile ends the start after the call in flight.
     TraeAvisos(ctx);
-    EnviaConfiguracion(ctx);
-    CicloValidacion(ctx);
+    if (!ctx.transfersEnded()) {
+        EnviaConfiguracion(ctx);
+    }
+    if (!ctx.cycle.stopRequested) {
+        CicloValidacion(ctx);
+    }
 }
 
 void detiene(CycleContext& ctx) {

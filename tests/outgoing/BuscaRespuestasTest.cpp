@@ -6,10 +6,12 @@
 namespace torva::test {
 namespace {
 
+// Markers in Pend, listed as a pass lists them when it begins.
 void mark(PassFixture& f, const std::vector<std::string>& markers) {
     for (const auto& m : markers) {
         writeBytes(joinPath(f.pend, m), "marca");
     }
+    ListaPendientes(f.ctx);
 }
 
 TEST(BuscaRespuestas, FetchesEachResponseUnderItsNameAndClearsItsMarker) {
@@ -39,10 +41,12 @@ TEST(BuscaRespuestas, FetchesEachResponseUnderItsNameAndClearsItsMarker) {
               (std::vector<std::string>{"b1234999.123", "b9999567.123", "z1234567.123"}));
     EXPECT_FALSE(pathExists(joinPath(f.receive, "r9999567.123")));
     EXPECT_EQ(f.lists.get(ListId::Recibidos).size(), answered.size());
-    EXPECT_EQ(f.lists.get(ListId::Recibidos)[0], "r1234568.123 - 10:00:00");  // B first
+    // In the order NTFS lists the markers: b1234567 before B1234568.
+    EXPECT_EQ(f.lists.get(ListId::Recibidos)[0], "r1234567.123 - 10:00:00");
     const auto log = f.linesOf(f.logPath());
     ASSERT_EQ(log.size(), answered.size());
-    EXPECT_EQ(log[0], "R - r1234568.123 - 10:00:00");
+    EXPECT_EQ(log[0], "R - r1234567.123 - 10:00:00");
+    EXPECT_EQ(log[1], "R - r1234568.123 - 10:00:00");
     EXPECT_TRUE(f.dialogs.componentErrors.empty());
 }
 
