@@ -103,6 +103,20 @@ TEST(BuscaRespuestas, WithoutAConnectionEveryMarkerStaysAndItIsToldOnce) {
     EXPECT_EQ(f.namesIn(f.pend).size(), 3u);
 }
 
+// A server that keeps names in upper case lists M1234001.ERR: it is asked for
+// as listed and kept under the name the marker gives.
+TEST(BuscaRespuestas, AResponseListedInUpperCaseIsFetchedAsListed) {
+    PassFixture f;
+    mark(f, {"m1234001.123", "b1234002.123"});
+    writeBytes(f.remoteFile("ENV/M1234001.ERR"), "respuesta");
+    writeBytes(f.remoteFile("ENV/R1234002.123"), "otra");
+
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(readBytes(joinPath(f.receive, "m1234001.err")), "respuesta");
+    EXPECT_EQ(readBytes(joinPath(f.receive, "r1234002.123")), "otra");
+    EXPECT_TRUE(f.namesIn(f.pend).empty());
+}
+
 TEST(BuscaRespuestas, AnEmptyPendingFolderLeavesTheLogAlone) {
     PassFixture f;
     BuscaRespuestas(f.ctx);
