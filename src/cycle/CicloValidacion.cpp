@@ -1,6 +1,7 @@
 #include "cycle/CicloValidacion.h"
 
 #include "cycle/BuscaRespuestas.h"
+#include "cycle/CambioDeDia.h"
 #include "cycle/EnviaArchivos.h"
 #include "cycle/FallasPasada.h"
 #include "cycle/MuestraPendientes.h"
@@ -92,7 +93,6 @@ void pasada(CycleContext& ctx) {
         return;
     }
     ctx.cycle.elapsedSeconds = 0;
-    ctx.faults = {};
     {
         const BusyCursor busy(ctx.dialogs);
         const WorkDirs dirs = workDirs(ctx.config);
@@ -118,7 +118,19 @@ void pasada(CycleContext& ctx) {
 }  // namespace
 
 void CicloValidacion(CycleContext& ctx) {
-    runAsPass(ctx, [&ctx] { pasada(ctx); });
+    const PassGuard guard(ctx);
+    if (guard.outermost()) {
+        ctx.faults = {};  // inside a start, what the start met holds
+    }
+    // A day that changed since the last tick changes before the pass judges
+    // the files by it; the pass has not touched them yet.
+    if (diaCambiado(ctx)) {
+        ctx.cycle.dayChangePending = false;
+        const PassFaults faults = ctx.faults;
+        CambioDeDia(ctx);
+        ctx.faults = faults;
+    }
+    pasada(ctx);
 }
 
 }  // namespace torva

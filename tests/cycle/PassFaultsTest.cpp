@@ -107,6 +107,25 @@ TEST(DayChange, APassAcrossMidnightChangesTheDayWhenItEnds) {
     EXPECT_TRUE(isRegularFile(joinPath(f.send, "m1234002.001")));
 }
 
+// The tick that finds the countdown run out at 00:00:05 passes before its
+// day-change step: the pass changes the day first, so the files of the new
+// day are judged by it.
+TEST(DayChange, APassThatBeginsOnANewDayChangesTheDayFirst) {
+    CycleFixture f;
+    f.state.config.set(slot::kLowerFolio, "001");
+    f.state.config.set(slot::kUpperFolio, "999");
+    f.state.config.set(slot::kAutoSend, "1");
+    f.state.julianDay = 365;
+    f.clock.set({2027, 1, 1, 0, 0, 5});
+    writeBytes(joinPath(f.send, "m1234001.001"), "x");
+    f.runningAfterPass();
+    f.state.cycle.elapsedSeconds = 31;
+    f.tick();
+    EXPECT_EQ(f.state.julianDay, 1);
+    EXPECT_TRUE(f.state.lists.get(ListId::Rechazados).empty());
+    EXPECT_TRUE(isRegularFile(joinPath(f.send, "m1234001.001")));
+}
+
 // A pass whose files failed says so last, and the countdown leaves it in
 // place until a pass without failures.
 TEST(PassFailures, TheLastWordOfAFailedPassStaysUntilAPassWithoutFailures) {
