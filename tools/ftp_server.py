@@ -20,8 +20,11 @@ Modes for failure tests:
   close421 logs in, answers the first PWD, then answers any command with
            421 and closes the connection
 
-In every mode, --refuse NAME answers RETR of that file name with 550, and
---extra-names FILE appends the raw bytes of FILE to every name listing.
+In every mode, --refuse NAME answers RETR of that file name with 550,
+--refuse-stor NAME[:CODE] answers STOR of that file name with CODE (550 or
+553, 550 when left out), --extra-names FILE appends the raw bytes of FILE to
+every name listing, and --command-delay MS answers every command MS
+milliseconds late.
 """
 import argparse
 import os
@@ -86,15 +89,36 @@ def run_ftp(args):
         with open(args.extra_names, "rb") as f:
             extra_names = f.read()
 
+    refuse_stor = {}
+    for item in args.refuse_stor:
+        name, _, code = item.partition(":")
+        refuse_stor[name] = code or "550"
+    stor_replies = {"550": "550 Permission denied.", "553": "553 File name not allowed."}
+    delay = args.command_delay / 1000.0
+
     class Handler(FTPHandler):
         answered_pwd = False
+
+        def pre_process_command(self, line, cmd, arg):
+            if delay > 0:
+                # Commands keep their order: each waits the same time.
+                def late():
+                    if not self._closed:
+                        try:
+                            self.answer_command(line, cmd, arg)
+                        except Exception:
+                            self.handle_error()
+
+                self.ioloop.call_later(delay, late)
+                return
+            self.answer_command(line, cmd, arg)
 
         def on_login(self, username):
             if args.login_log:
                 with open(args.login_log, "a") as log:
                     log.write(username + "\n")
 
-        def pre_process_command(self, line, cmd, arg):
+        def answer_command(self, line, cmd, arg):
             if self.answered_pwd and args.mode == "mute":
                 return
             if self.answered_pwd and args.mode == "close421":
@@ -103,6 +127,10 @@ def run_ftp(args):
                 return
             if cmd == "RETR" and os.path.basename(arg) in args.refuse:
                 self.respond("550 Permission denied.")
+                return
+            if cmd in ("STOR", "APPE", "STOU") and os.path.basename(arg) in refuse_stor:
+                self.respond(stor_replies.get(refuse_stor[os.path.basename(arg)],
+                                              "550 Permission denied."))
                 return
             FTPHandler.pre_process_command(self, line, cmd, arg)
             if cmd == "PWD" and self.authenticated:
@@ -197,7 +225,8 @@ def run_ftp(args):
         os._exit(0)
 
     threading.Thread(target=stop_when_asked, daemon=True).start()
-    server.serve_forever(timeout=1.0, handle_exit=False)
+    # The loop wakes for delayed answers no later than they are due.
+    server.serve_forever(timeout=0.005 if delay > 0 else 1.0, handle_exit=False)
 
 
 def main():
@@ -210,6 +239,10 @@ def main():
     parser.add_argument("--cut-bytes", type=int, default=4096)
     parser.add_argument("--rate", type=float, default=10.0)
     parser.add_argument("--refuse", action="append", default=[])
+    parser.add_argument("--refuse-stor", action="append", default=[],
+                        help="NAME[:CODE]: answer STOR of NAME with 550 or 553")
+    parser.add_argument("--command-delay", type=float, default=0.0,
+                        help="answer every command this many milliseconds late")
     parser.add_argument("--extra-names", default="")
     parser.add_argument("--auth-delay", type=float, default=0.5)
     parser.add_argument("--idle-timeout", type=float, default=300.0)

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <optional>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "cycle/DistribuyeRespuestas.h"
 #include "cycle/NombreRespuesta.h"
+#include "cycle/PatenteFiles.h"
 #include "logview/DailyLog.h"
 #include "names/FileNames.h"
 #include "names/WorkDirs.h"
@@ -24,23 +25,11 @@ void setEvento(CycleContext& ctx, std::string text) {
     ctx.captions.set(Caption::Evento, std::move(text));
 }
 
-// The pending markers: the files of the pending listing, in name order.
-std::vector<std::string> marcasPendientes(const std::string& directory) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (DirEntry& entry : listDirectory(directory, ec)) {
-        if (!entry.isDirectory) {
-            names.push_back(std::move(entry.name));
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // What the server shows in "ENV/", listed once per search.
 struct Publicados {
     enum class Estado { SinListar, Listados, SinLista, SinConexion } estado = Estado::SinListar;
-    std::unordered_set<std::string> nombres;  // folded, as the server may not keep case
+    // Folded, as the server may not keep case -> the name as listed.
+    std::unordered_map<std::string, std::string> nombres;
 };
 
 void lista(FtpSession& session, Publicados& publicados) {
@@ -51,12 +40,14 @@ void lista(FtpSession& session, Publicados& publicados) {
     }
     std::vector<std::string> names;
     if (!ok(session.client.ListNames("ENV", names))) {
-        // Refused or failed: one download attempt per marker instead.
-        publicados.estado = Publicados::Estado::SinLista;
+        // Refused: one download attempt per marker instead. Timed out: the
+        // session is gone and the markers wait for the next pass.
+        publicados.estado = session.client.IsConnected() ? Publicados::Estado::SinLista
+                                                         : Publicados::Estado::SinConexion;
         return;
     }
-    for (const std::string& name : names) {
-        publicados.nombres.insert(foldName(name));
+    for (std::string& name : names) {
+        publicados.nombres.emplace(foldName(name), std::move(name));
     }
     publicados.estado = Publicados::Estado::Listados;
 }
@@ -69,13 +60,24 @@ void pendiente(CycleContext& ctx, const std::string& remotePath) {
 
 }  // namespace
 
+void ListaPendientes(CycleContext& ctx) {
+    const std::string pending = workDirs(ctx.config).pending;
+    ctx.cycle.pendingListingPath = pending;
+    std::error_code ec;
+    ctx.cycle.pendingListing = filesOf(pending, ec);
+    if (ec) {
+        setEvento(ctx, "ERROR: No se pudo leer el directorio " + pending);
+    }
+}
+
 void BuscaRespuestas(CycleContext& ctx) {
     const WorkDirs dirs = workDirs(ctx.config);
     const std::string pendingDir = resolvePath(
         ctx.cycle.pendingListingPath.empty() ? dirs.pending : ctx.cycle.pendingListingPath);
-    const std::vector<std::string> marcas = marcasPendientes(pendingDir);
+    // A copy: a marker uploaded during this pass waits for the next listing.
+    const std::vector<std::string> marcas = ctx.cycle.pendingListing;
 
-    if (!marcas.empty()) {
+    if (!marcas.empty() && !ctx.transfersEnded()) {
         const std::string logPath = resolvePath(dailyLogPath(ctx.config, ctx.julianDay));
         if (appendDailyLog(logPath, {})) {
             setEvento(ctx, "ERROR, no se pudo abrir " + logPath);
@@ -85,21 +87,25 @@ void BuscaRespuestas(CycleContext& ctx) {
         const std::string& receiveLetters = ctx.config.get(slot::kReceiveLetters);
         FtpSession session{ctx.ftp, ctx.config, ctx.captions, ctx.dialogs, &ctx.letterOffset};
         FolderIndex receive(dirs.receive);
+        FolderIndex pending(pendingDir);
         Publicados publicados;
 
         for (const std::string& marca : marcas) {
+            if (ctx.transfersEnded()) {
+                break;  // the rest wait for the next search
+            }
             setEvento(ctx, "Inicia la busqueda de repuesta");
             const NameParts parts = parseName(marca);
             ctx.letterOffset = parts.letterOffset;
-            if (parts.patente != patente) {
-                continue;  // another patente's marker
+            if (parts.patente != patente || !pending.contains(marca)) {
+                continue;  // another patente's marker, or one taken away since the listing
             }
             // A letter that is not configured has no response name: the marker stays.
             const auto nombre = nombreRespuesta(marca, sendLetters, receiveLetters);
             if (!nombre) {
                 continue;
             }
-            const std::string remotePath = remote::responsePath(*nombre);
+            std::string remotePath = remote::responsePath(*nombre);
             const std::string local = receive.pathOf(*nombre);
             setEvento(ctx, "Buscando archivo " + *nombre);
 
@@ -107,14 +113,29 @@ void BuscaRespuestas(CycleContext& ctx) {
                 lista(session, publicados);
             }
             if (publicados.estado == Publicados::Estado::SinConexion) {
+                ctx.faults.sessionLost = true;
+                ctx.faults.fail(*nombre);
                 break;  // every marker stays for the next search
             }
-            if (publicados.estado == Publicados::Estado::Listados &&
-                publicados.nombres.count(foldName(*nombre)) == 0) {
-                pendiente(ctx, remotePath);
+            if (publicados.estado == Publicados::Estado::Listados) {
+                const auto publicado = publicados.nombres.find(foldName(*nombre));
+                if (publicado == publicados.nombres.end()) {
+                    pendiente(ctx, remotePath);
+                    continue;
+                }
+                // Asked for as the server spells it.
+                remotePath = remote::responsePath(publicado->second);
+            }
+            if (!ok(ReceiveFile(session, local, remotePath))) {
+                if (!ctx.ftp.IsConnected()) {
+                    ctx.faults.sessionLost = true;
+                    ctx.faults.fail(*nombre);
+                } else if (publicados.estado == Publicados::Estado::Listados) {
+                    ctx.faults.fail(*nombre);  // published, and still not fetched
+                }
                 continue;
             }
-            if (!ok(ReceiveFile(session, local, remotePath)) || !isRegularFile(local)) {
+            if (!isRegularFile(local)) {
                 continue;
             }
             receive.added(fileNameOf(local));
@@ -132,8 +153,10 @@ void BuscaRespuestas(CycleContext& ctx) {
                 continue;
             }
             std::string failure;
-            if (removeFile(joinPath(pendingDir, marca))) {
-                failure = "ERROR, no se pudo borrar la marca " + joinPath(pendingDir, marca);
+            if (removeFile(pending.pathOf(marca))) {
+                failure = "ERROR, no se pudo borrar la marca " + pending.pathOf(marca);
+            } else {
+                pending.removed(marca);
             }
             if (appendDailyLog(
                     logPath, {logLine(LogKind::Recibido, *nombre, formatTime(ctx.clock.now()))})) {

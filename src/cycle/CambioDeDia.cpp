@@ -8,7 +8,10 @@
 namespace torva {
 
 void CambioDeDia(CycleContext& ctx) {
-    // Responses found now still go to the old day's log.
+    // Its own search, on the markers there now; responses found now still go
+    // to the old day's log.
+    ctx.faults = {};
+    ListaPendientes(ctx);
     BuscaRespuestas(ctx);
     ctx.julianDay = Get_Juliano(ctx.clock);
     ctx.captions.set(Caption::DiaJuliano, std::to_string(ctx.julianDay));

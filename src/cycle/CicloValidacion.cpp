@@ -1,7 +1,9 @@
 #include "cycle/CicloValidacion.h"
 
 #include "cycle/BuscaRespuestas.h"
+#include "cycle/CambioDeDia.h"
 #include "cycle/EnviaArchivos.h"
+#include "cycle/FallasPasada.h"
 #include "cycle/MuestraPendientes.h"
 #include "cycle/PassGuard.h"
 #include "cycle/PatenteFiles.h"
@@ -39,16 +41,6 @@ bool aseguraDirectorio(CycleContext& ctx, const std::string& path) {
     return true;
 }
 
-// `RemoteFileListBox`: the markers in "Pend" when the pass begins.
-void listaPendientes(CycleContext& ctx, const std::string& pending) {
-    ctx.cycle.pendingListingPath = pending;
-    std::error_code ec;
-    ctx.cycle.pendingListing = filesOf(pending, ec);
-    if (ec) {
-        ctx.captions.set(Caption::Evento, "ERROR: No se pudo leer el directorio " + pending);
-    }
-}
-
 void enviaYBusca(CycleContext& ctx) {
     EnviaArchivos(ctx);
     BuscaRespuestas(ctx);
@@ -83,7 +75,8 @@ void etapas(CycleContext& ctx) {
 }
 
 void cierre(CycleContext& ctx) {
-    if (ctx.cycle.noticeAge > kNoticeRefreshAge) {
+    // Without a session, or with a stop asked for, the notices wait.
+    if (ctx.cycle.noticeAge > kNoticeRefreshAge && !ctx.transfersEnded()) {
         TraeAvisos(ctx);
         ctx.cycle.noticeAge = 0;
     }
@@ -104,12 +97,15 @@ void pasada(CycleContext& ctx) {
         const BusyCursor busy(ctx.dialogs);
         const WorkDirs dirs = workDirs(ctx.config);
         if (aseguraDirectorio(ctx, dirs.sent) && aseguraDirectorio(ctx, dirs.pending)) {
-            listaPendientes(ctx, dirs.pending);
+            ListaPendientes(ctx);
             etapas(ctx);
         } else {
             detieneCiclo(ctx);
         }
         cierre(ctx);
+    }
+    if (ctx.faults.failed > 0) {
+        ctx.captions.set(Caption::Evento, reporteFallas(ctx.faults));
     }
     ctx.cycle.elapsedSeconds = 1;
     ctx.gauges.setProgress(1);
@@ -122,7 +118,19 @@ void pasada(CycleContext& ctx) {
 }  // namespace
 
 void CicloValidacion(CycleContext& ctx) {
-    runAsPass(ctx, [&ctx] { pasada(ctx); });
+    const PassGuard guard(ctx);
+    if (guard.outermost()) {
+        ctx.faults = {};  // inside a start, what the start met holds
+    }
+    // A day that changed since the last tick changes before the pass judges
+    // the files by it; the pass has not touched them yet.
+    if (diaCambiado(ctx)) {
+        ctx.cycle.dayChangePending = false;
+        const PassFaults faults = ctx.faults;
+        CambioDeDia(ctx);
+        ctx.faults = faults;
+    }
+    pasada(ctx);
 }
 
 }  // namespace torva

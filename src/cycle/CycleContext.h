@@ -18,6 +18,22 @@
 
 namespace torva {
 
+// What the pass in progress has met, for its later stages and its end.
+struct PassFaults {
+    // A call failed and left no session (a time-out, the server gone): the
+    // pass makes no more transfers; what is left waits for the next pass.
+    bool sessionLost = false;
+    // Files that could not be sent or whose response could not be fetched.
+    int failed = 0;
+    std::string firstFailed;
+
+    void fail(const std::string& name) {
+        if (failed++ == 0) {
+            firstFailed = name;
+        }
+    }
+};
+
 // What every operation of the validation cycle works on: the main window's
 // state parts and the ports. The main window's logic builds one and hands it
 // to each operation, which takes nothing else but its own values.
@@ -38,6 +54,11 @@ struct CycleContext {
     FtpClient& ftp;
     // None when the program runs without a signing library.
     SigningLibrary* signer = nullptr;
+    PassFaults faults{};
+
+    // The pass makes no further transfer: the operator asked to stop, or
+    // the session was lost.
+    bool transfersEnded() const { return cycle.stopRequested || faults.sessionLost; }
 
     // The FTP session operations on this context's client and status line.
     FtpSession session() { return {ftp, config, captions, dialogs, &letterOffset}; }

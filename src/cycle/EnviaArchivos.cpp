@@ -100,7 +100,6 @@ struct Pass {
     std::string logPath;
     std::string registryPath;
     bool sinFirmador = false;  // told once per pass
-    bool sinConexion = false;  // the session was lost: no more uploads this pass
 };
 
 // The new files of the patente and the send letters, in lower case. On
@@ -115,8 +114,8 @@ std::vector<std::string> buscaNuevos(Pass& pass, const std::vector<DirEntry>& en
     for (const DirEntry& entry : entries) {
         const std::string& n = entry.name;
         const NameParts parts = parseName(n);
-        if (esArchivoError(n) || !cumpleLongitud(n, parts) || !cumplePatente(parts, patente) ||
-            entry.isDirectory || !cumpleLetra(n, letters)) {
+        if (tieneControl(n) || esArchivoError(n) || !cumpleLongitud(n, parts) ||
+            !cumplePatente(parts, patente) || entry.isDirectory || !cumpleLetra(n, letters)) {
             continue;
         }
         const auto modified = modificationTime(pass.send.pathOf(n));
@@ -156,11 +155,29 @@ bool firmaSiToca(Pass& pass, const std::string& path, const std::string& name) {
     return ok(FirmaArchivo(signedPath, t, ctx.config, *ctx.signer, ctx.dialogs));
 }
 
-void envia(Pass& pass, const std::string& path, const std::string& name) {
-    CycleContext& ctx = pass.ctx;
-    if (pass.sinConexion) {
+// A local write that the record of a sent file needs has failed. Going on
+// would upload the file again at every pass, or never fetch its response:
+// the operator is told and the pass ends, stopping the cycle.
+void detienePorEscritura(CycleContext& ctx, const std::string& text) {
+    setEvento(ctx, text);
+    showCritical(ctx.dialogs, text + ". Se detiene el ciclo de validación.");
+    ctx.cycle.stopRequested = true;
+}
+
+// Takes back a copy made for a file that did not go out, unless it replaced
+// one of an earlier send.
+void deshazCopia(LazyIndex& folder, const std::string& name, bool existia) {
+    if (existia) {
         return;
     }
+    FolderIndex& index = folder.get();
+    if (!removeFile(index.pathOf(name))) {
+        index.removed(name);
+    }
+}
+
+void envia(Pass& pass, const std::string& path, const std::string& name) {
+    CycleContext& ctx = pass.ctx;
     setEvento(ctx, "Enviando " + name);
     // Taken before the upload: a file rewritten meanwhile has a newer time
     // than its registry line and goes out again at the next pass.
@@ -168,34 +185,46 @@ void envia(Pass& pass, const std::string& path, const std::string& name) {
     if (!modified) {
         return;
     }
-    if (!ok(SendFile(pass.session, path, remote::uploadPath(name)))) {
-        // Without a session the rest wait for the next pass instead of each
-        // waiting out its own connection attempt.
-        pass.sinConexion = !ctx.ftp.IsConnected();
+    // The copies that record the file come first: a file on the server
+    // without its marker would never have its response fetched.
+    const bool habiaMarca = pass.pending.get().contains(name);
+    if (!copiaA(ctx, path, name, pass.pending)) {
+        detienePorEscritura(ctx, "ERROR, no se pudo copiar " + name + " a " + pass.dirs.pending +
+                                     ", el archivo no se envió");
         return;
     }
-    std::string failure;
-    const auto keep = [&] {
-        if (failure.empty()) {
-            failure = ctx.captions.get(Caption::Evento);
-        }
-    };
-    if (!copiaA(ctx, path, name, pass.pending)) {
-        keep();
-    }
+    const bool habiaCopia = pass.sent.get().contains(name);
     if (!copiaA(ctx, path, name, pass.sent)) {
-        keep();
+        deshazCopia(pass.pending, name, habiaMarca);
+        detienePorEscritura(ctx, "ERROR, no se pudo copiar " + name + " a " + pass.dirs.sent +
+                                     ", el archivo no se envió");
+        return;
+    }
+    if (const FtpCode code = SendFile(pass.session, path, remote::uploadPath(name)); !ok(code)) {
+        // Untouched for the next pass.
+        deshazCopia(pass.pending, name, habiaMarca);
+        deshazCopia(pass.sent, name, habiaCopia);
+        ctx.faults.fail(name);
+        if (!ctx.ftp.IsConnected()) {
+            // Without a session the rest wait for the next pass instead of
+            // each waiting out its own time-out.
+            ctx.faults.sessionLost = true;
+        } else {
+            Error(ctx.dialogs, codeNumber(code));  // the server refused this file alone
+        }
+        return;
     }
     const std::string hora = formatTime(ctx.clock.now());
-    if (appendDailyLog(pass.logPath, {logLine(LogKind::Enviado, name, hora)})) {
-        failure = failure.empty() ? "ERROR, no se pudo escribir en " + pass.logPath : failure;
-    }
+    const bool sinLinea =
+        static_cast<bool>(appendDailyLog(pass.logPath, {logLine(LogKind::Enviado, name, hora)}));
     ctx.lists.add(ListId::Enviados, logEntry(name, formatTime(ctx.clock.now())));
-    if (appendRegistryLine(pass.registryPath, name, *modified)) {
-        failure = failure.empty() ? "ERROR, no se pudo escribir en " + pass.registryPath : failure;
-    }
-    if (!failure.empty()) {
-        setEvento(ctx, failure);
+    // Written even when the log failed: it is what keeps the file from going out again.
+    const bool sinRegistro =
+        static_cast<bool>(appendRegistryLine(pass.registryPath, name, *modified));
+    if (sinRegistro || sinLinea) {
+        detienePorEscritura(ctx, "ERROR, no se pudo escribir en " +
+                                     (sinRegistro ? pass.registryPath : pass.logPath) +
+                                     " después de enviar " + name);
     }
 }
 
@@ -249,7 +278,7 @@ void EnviaArchivos(CycleContext& ctx) {
         return;
     }
     std::sort(entries.begin(), entries.end(),
-              [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
+              [](const DirEntry& a, const DirEntry& b) { return ordenNtfs(a.name, b.name); });
 
     Pass pass{ctx,
               dirs,
@@ -272,6 +301,9 @@ void EnviaArchivos(CycleContext& ctx) {
     const std::string& lower = ctx.config.get(slot::kLowerFolio);
     const std::string& upper = ctx.config.get(slot::kUpperFolio);
     for (const std::string& name : queue) {
+        if (ctx.transfersEnded()) {
+            break;  // the rest stay untouched for the next pass
+        }
         const std::string path = pass.send.pathOf(name);
         if (!isRegularFile(path) || !firmaSiToca(pass, path, name)) {
             continue;  // gone since the scan, or not signed: tried again next pass

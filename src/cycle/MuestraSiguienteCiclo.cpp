@@ -1,5 +1,7 @@
 #include "cycle/MuestraSiguienteCiclo.h"
 
+#include "cycle/FallasPasada.h"
+
 namespace torva {
 
 namespace {
@@ -11,9 +13,11 @@ void MuestraSiguienteCiclo(CycleContext& ctx) {
     const float step = kBarMaximum / static_cast<float>(length);
     const float value = ctx.gauges.progress();
     if (kBarMaximum > value + step) {
-        ctx.captions.set(
-            Caption::Evento,
-            "Siguiente ciclo en :" + std::to_string(length - ctx.cycle.elapsedSeconds) + " Seg.");
+        if (!muestraReporteFallas(ctx.captions)) {
+            ctx.captions.set(Caption::Evento,
+                             "Siguiente ciclo en :" +
+                                 std::to_string(length - ctx.cycle.elapsedSeconds) + " Seg.");
+        }
         ctx.gauges.setProgress(value + step);
     } else {
         ctx.gauges.setProgress(1);

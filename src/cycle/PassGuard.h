@@ -4,20 +4,34 @@
 
 namespace torva {
 
-// Runs the deferred day change, if any, and marks the pass ended.
-void endPass(CycleContext& ctx);
+// Marks work as a pass for as long as it lives: ticks start no pass and
+// defer the day change, also while it waits on a modal window. Nested guards
+// leave the mark to the outermost, whose end (by any way out of its scope)
+// runs what waited for it: a stop the operator asked for, then the day
+// change when the clock's day is no longer the one held.
+class PassGuard {
+  public:
+    explicit PassGuard(CycleContext& ctx);
+    ~PassGuard();
+    PassGuard(const PassGuard&) = delete;
+    PassGuard& operator=(const PassGuard&) = delete;
 
-// Runs work as a pass: while it runs, also while it waits on a modal window,
-// ticks start no pass and defer the day change. When the outermost such work
-// ends, a deferred day change runs.
+    bool outermost() const { return outermost_; }
+
+  private:
+    CycleContext& ctx_;
+    bool outermost_;
+    int exceptions_;
+};
+
+// Runs work under a PassGuard.
 template <typename Work>
 void runAsPass(CycleContext& ctx, Work&& work) {
-    const bool outermost = !ctx.cycle.passInProgress();
-    ctx.cycle.setPassInProgress(true);
+    const PassGuard guard(ctx);
     work();
-    if (outermost) {
-        endPass(ctx);
-    }
 }
+
+// The day the clock shows is not the julian day held.
+bool diaCambiado(const CycleContext& ctx);
 
 }  // namespace torva

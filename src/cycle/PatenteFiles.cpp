@@ -1,6 +1,7 @@
 #include "cycle/PatenteFiles.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "names/FileNames.h"
 #include "platform/FileSystem.h"
@@ -23,7 +24,7 @@ std::vector<std::string> filesOf(const std::string& directory, std::error_code& 
             names.push_back(std::move(entry.name));
         }
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), ordenNtfs);
     return names;
 }
 

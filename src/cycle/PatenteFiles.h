@@ -13,7 +13,7 @@ namespace torva {
 // at position L + A - 7 of the name are the patente.
 bool esDeLaPatente(const std::string& name, const std::string& patente);
 
-// Names of the plain files of a folder, sorted; a missing folder has none.
+// Names of the plain files of a folder, in the order NTFS lists them; a missing folder has none.
 // Other failures to read it are returned in ec.
 std::vector<std::string> filesOf(const std::string& directory, std::error_code& ec);
 

@@ -26,9 +26,17 @@ void inicia(CycleContext& ctx) {
     ctx.cycle.setTestsEnabled(false);
     ctx.captions.set(Caption::LblComentario,
                      "Para realizar pruebas se debe detener el proceso de validación.");
+    // A stop asked for meanwhile ends the start after the call in flight; a
+    // session lost on the way leaves the transfers to the next pass.
+    ctx.faults = {};
     TraeAvisos(ctx);
-    EnviaConfiguracion(ctx);
-    CicloValidacion(ctx);
+    ctx.faults.sessionLost = !ctx.ftp.IsConnected();
+    if (!ctx.transfersEnded()) {
+        EnviaConfiguracion(ctx);
+    }
+    if (!ctx.cycle.stopRequested) {
+        CicloValidacion(ctx);
+    }
 }
 
 void detiene(CycleContext& ctx) {

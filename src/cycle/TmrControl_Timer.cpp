@@ -57,7 +57,9 @@ void cuentaAvisos(CycleContext& ctx) {
 void revisaCambioDeDia(CycleContext& ctx) {
     const std::string first = formatTime(ctx.clock.now());
     const std::string second = formatTime(ctx.clock.now());
-    if (first < "00:00:01" || second > "00:00:20") {
+    // The window repeats the late search; a day that changed outside it (a
+    // pass or a stop across midnight) changes at the first tick after.
+    if ((first < "00:00:01" || second > "00:00:20") && !diaCambiado(ctx)) {
         return;
     }
     // Never inside a pass: the purge would delete or move the files it is

@@ -1,5 +1,6 @@
 #include "names/FileNames.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/Text.h"
@@ -137,6 +138,46 @@ bool cumpleFolio(const NameParts& parts, std::string_view lower, std::string_vie
 
 bool esArchivoError(std::string_view name) {
     return rightChars(name, 3) == "err";
+}
+
+}  // namespace torva
+
+namespace torva {
+namespace {
+
+// The next character as NTFS compares it: ASCII and Latin-1 letters in
+// upper case.
+char32_t nextUpper(std::string_view text, std::size_t& i) {
+    const char32_t c = nextCodePoint(text, i);
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) {
+        return c - 0x20;
+    }
+    return c == 0xFF ? 0x178 : c;
+}
+
+}  // namespace
+
+bool tieneControl(std::string_view name) {
+    return std::any_of(name.begin(), name.end(), [](char ch) {
+        const auto c = static_cast<unsigned char>(ch);
+        return c < 0x20 || c == 0x7F;
+    });
+}
+
+bool ordenNtfs(std::string_view a, std::string_view b) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        const char32_t x = nextUpper(a, i);
+        const char32_t y = nextUpper(b, j);
+        if (x != y) {
+            return x < y;
+        }
+    }
+    if ((i < a.size()) != (j < b.size())) {
+        return j < b.size();
+    }
+    return a < b;
 }
 
 }  // namespace torva

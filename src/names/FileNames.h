@@ -44,3 +44,16 @@ bool cumpleFolio(const NameParts& parts, std::string_view lower, std::string_vie
 bool esArchivoError(std::string_view name);
 
 }  // namespace torva
+
+namespace torva {
+
+// The name holds a control character (tab, CR, LF, ...): no validation file
+// is named so, and no server would take it.
+bool tieneControl(std::string_view name);
+
+// Names in the order NTFS lists them: compared as upper-case code units, so
+// "m1234002.123" comes before "M1234003.123". Names equal but for case keep
+// a fixed order among themselves.
+bool ordenNtfs(std::string_view a, std::string_view b);
+
+}  // namespace torva

@@ -14,8 +14,10 @@ TEST(CicloValidacion, PassCreatesItsFoldersListsPendingAndLeavesTheCycleWaiting)
     f.runningAfterPass();
     f.state.lists.set(ListId::Enviados, {"m1234001.343 - 09:00:00", "m1234002.343 - 09:01:00"});
     makeDirectory(joinPath(f.send, "Pend"));
-    writeBytes(f.in("Pend", "m1234003.343"), "x");
-    writeBytes(f.in("Pend", "m9999003.343"), "x");  // another patente's marker
+    // Of letters that are not configured: searched for by no one, so the
+    // offline client is never asked and the notices are due.
+    writeBytes(f.in("Pend", "b1234003.343"), "x");
+    writeBytes(f.in("Pend", "b9999003.343"), "x");  // another patente's marker
     f.state.cycle.noticeAge = 241;
     f.state.captions.set(Caption::LblDespliega, "aviso");
 
@@ -25,9 +27,9 @@ TEST(CicloValidacion, PassCreatesItsFoldersListsPendingAndLeavesTheCycleWaiting)
     EXPECT_TRUE(isDirectory(joinPath(f.send, "Enviados")));
     EXPECT_EQ(f.state.cycle.pendingListingPath, joinPath(f.send, "Pend"));
     EXPECT_EQ(f.state.cycle.pendingListing,
-              (std::vector<std::string>{"m1234003.343", "m9999003.343"}));
+              (std::vector<std::string>{"b1234003.343", "b9999003.343"}));
     EXPECT_EQ(f.state.lists.get(ListId::Pendientes),
-              (std::vector<std::string>{"m1234003.343 - 10:07  En Espera"}));
+              (std::vector<std::string>{"b1234003.343 - 10:07  En Espera"}));
     // Notices fetched again, their age reset.
     EXPECT_EQ(f.state.cycle.noticeAge, 0);
     EXPECT_EQ(f.caption(Caption::LblDespliega), "Listo para iniciar");

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cycle/CycleFixture.h"
+#include "outgoing/PassFixture.h"
 #include "support/FtpServer.h"
 #include "transport/curl/CurlFtpClient.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 using test::CycleFixture;
 using test::FtpServer;
+using test::HookedClient;
 using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
@@ -19,7 +21,7 @@ using test::writeBytes;
 struct Service {
     TempDir root;
     std::unique_ptr<FtpServer> server;
-    Service() {
+    explicit Service(std::string mode = "normal") {
         for (const char* d : {"REC", "ENV", "ENV/general"}) {
             makeDirectory(root.path() + "/" + d);
         }
@@ -27,6 +29,7 @@ struct Service {
         FtpServer::Options options;
         options.root = root.path();
         options.user = "abc1234";
+        options.mode = std::move(mode);
         server = std::make_unique<FtpServer>(options);
     }
 };
@@ -104,6 +107,34 @@ TEST(CycleStart, UnreachableServerLeavesTheCycleStoppedOnTheConfigurationTab) {
     EXPECT_FALSE(isDirectory(joinPath(f.send, "Pend")));  // no pass
     f.tick();
     EXPECT_EQ(f.state.cycle.elapsedSeconds, 0);
+}
+
+// The service takes the login and then goes silent: the start waits out one
+// time-out (the notices), and the configuration upload, the uploads and the
+// search of its first pass wait for the next pass.
+TEST(CycleStart, AServerSilentAfterTheLoginCostsTheStartOneTimeOut) {
+    Service service("mute");
+    CycleFixture f;
+    CurlFtpClient client;
+    useServer(f, client, service.server->portText());
+    HookedClient hooked(client);
+    hooked.settings().timeouts = {2, 2, 2, 2, 4, 1, 256};
+    f.ports.ftp = &hooked;
+    ConfigRecord& c = f.state.config;
+    c.set(slot::kLowerFolio, "001");
+    c.set(slot::kUpperFolio, "999");
+    c.set(slot::kAutoSend, "1");
+    writeBytes(f.state.configPath(), "configuración\r\n");
+    writeBytes(joinPath(f.send, "m1234001.343"), "x");
+    makeDirectory(joinPath(f.send, "Pend"));
+    writeBytes(f.in("Pend", "m1234002.343"), "x");
+
+    Start_Button_Click(f.state, f.ports);
+    EXPECT_EQ(hooked.connects, 1);
+    EXPECT_EQ(hooked.calls(), 2);  // the login and the notices
+    EXPECT_EQ(f.caption(Caption::StartButton), "&Detener");
+    EXPECT_FALSE(isRegularFile(f.in("Pend", "m1234001.343")));
+    EXPECT_EQ(f.state.cycle.elapsedSeconds, 1);
 }
 
 }  // namespace

@@ -118,6 +118,31 @@ TEST(FileNames, FolioBoundsCompareAsText) {
     }
 }
 
+TEST(FileNames, NtfsOrderAndControlCharacters) {
+    struct Case {
+        const char* a;
+        const char* b;
+        bool less;
+    };
+    for (const Case& c :
+         {Case{"m1234002.123", "M1234003.123", true}, Case{"M1234003.123", "m1234002.123", false},
+          Case{"aab", "a_b", true},  // "_" sorts after the upper-case letters
+          Case{"ab", "abc", true},
+          Case{"\xC3\xA9"
+               "1",
+               "\xC3\x89"
+               "2",
+               true},
+          Case{"M1", "m1", true}, Case{"m1", "M1", false}}) {
+        EXPECT_EQ(ordenNtfs(c.a, c.b), c.less) << c.a << " " << c.b;
+    }
+    for (const char* name : {"m1234001\t123", "m1234001.12\r", "\nm1234001.123", "m\x7f"}) {
+        EXPECT_TRUE(tieneControl(name)) << name;
+    }
+    EXPECT_FALSE(tieneControl("m1234001.123"));
+    EXPECT_FALSE(tieneControl("\xC3\xB1"));
+}
+
 TEST(JulianDay, FirstAndLastDayOfTheYear) {
     EXPECT_EQ(Get_Juliano(SettableClock({2026, 1, 1, 0, 0, 0})), 1);
     EXPECT_EQ(Get_Juliano(SettableClock({2024, 12, 31, 23, 59, 59})), 366);

@@ -6,10 +6,12 @@
 namespace torva::test {
 namespace {
 
+// Markers in Pend, listed as a pass lists them when it begins.
 void mark(PassFixture& f, const std::vector<std::string>& markers) {
     for (const auto& m : markers) {
         writeBytes(joinPath(f.pend, m), "marca");
     }
+    ListaPendientes(f.ctx);
 }
 
 TEST(BuscaRespuestas, FetchesEachResponseUnderItsNameAndClearsItsMarker) {
@@ -39,10 +41,12 @@ TEST(BuscaRespuestas, FetchesEachResponseUnderItsNameAndClearsItsMarker) {
               (std::vector<std::string>{"b1234999.123", "b9999567.123", "z1234567.123"}));
     EXPECT_FALSE(pathExists(joinPath(f.receive, "r9999567.123")));
     EXPECT_EQ(f.lists.get(ListId::Recibidos).size(), answered.size());
-    EXPECT_EQ(f.lists.get(ListId::Recibidos)[0], "r1234568.123 - 10:00:00");  // B first
+    // In the order NTFS lists the markers: b1234567 before B1234568.
+    EXPECT_EQ(f.lists.get(ListId::Recibidos)[0], "r1234567.123 - 10:00:00");
     const auto log = f.linesOf(f.logPath());
     ASSERT_EQ(log.size(), answered.size());
-    EXPECT_EQ(log[0], "R - r1234568.123 - 10:00:00");
+    EXPECT_EQ(log[0], "R - r1234567.123 - 10:00:00");
+    EXPECT_EQ(log[1], "R - r1234568.123 - 10:00:00");
     EXPECT_TRUE(f.dialogs.componentErrors.empty());
 }
 
@@ -97,6 +101,20 @@ TEST(BuscaRespuestas, WithoutAConnectionEveryMarkerStaysAndItIsToldOnce) {
     EXPECT_EQ(f.captions.get(Caption::Evento).rfind("ERROR en conexión ", 0), 0u);
     EXPECT_EQ(f.dialogs.componentErrors.size(), 1u);
     EXPECT_EQ(f.namesIn(f.pend).size(), 3u);
+}
+
+// A server that keeps names in upper case lists M1234001.ERR: it is asked for
+// as listed and kept under the name the marker gives.
+TEST(BuscaRespuestas, AResponseListedInUpperCaseIsFetchedAsListed) {
+    PassFixture f;
+    mark(f, {"m1234001.123", "b1234002.123"});
+    writeBytes(f.remoteFile("ENV/M1234001.ERR"), "respuesta");
+    writeBytes(f.remoteFile("ENV/R1234002.123"), "otra");
+
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(readBytes(joinPath(f.receive, "m1234001.err")), "respuesta");
+    EXPECT_EQ(readBytes(joinPath(f.receive, "r1234002.123")), "otra");
+    EXPECT_TRUE(f.namesIn(f.pend).empty());
 }
 
 TEST(BuscaRespuestas, AnEmptyPendingFolderLeavesTheLogAlone) {

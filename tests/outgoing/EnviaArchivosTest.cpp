@@ -158,25 +158,40 @@ TEST(EnviaArchivos, AFailedUploadLeavesTheFileAndWritesNothing) {
 
     f.server->restart();
     f.config.set(slot::kPort, f.server->portText());
+    f.ctx.faults = {};
     EnviaArchivos(f.ctx);  // tried again at the next pass
     EXPECT_EQ(f.namesIn(f.remoteFile("REC")),
               (std::vector<std::string>{"m1234001.123", "m1234002.123"}));
 }
 
-TEST(EnviaArchivos, AFailedCopyIsReportedAndThePassGoesOn) {
-    PassFixture f;
-    std::filesystem::remove(toFsPath(f.pend));
-    writeBytes(f.pend, "not a folder");
-    f.drop("m1234001.123", kContent);
-    f.drop("m1234002.123", kContent);
+// The copies that record a file are made before it goes out: when Pend or
+// Enviados cannot take one (a plain file in the folder's place, as a full
+// disk would fail it), nothing is uploaded, no half record is left and the
+// cycle is asked to stop with a message.
+TEST(EnviaArchivos, ACopyThatCannotBeMadeKeepsTheFileHomeAndStopsThePass) {
+    for (const bool pendBroken : {true, false}) {
+        PassFixture f;
+        const std::string& broken = pendBroken ? f.pend : f.sent;
+        std::filesystem::remove(toFsPath(broken));
+        writeBytes(broken, "not a folder");
+        f.drop("m1234001.123", kContent);
+        f.drop("m1234002.123", kContent);
 
-    EnviaArchivos(f.ctx);
-    EXPECT_EQ(f.captions.get(Caption::Evento), "ERROR, no se pudo copiar m1234002.123 a " + f.pend);
-    EXPECT_EQ(f.namesIn(f.remoteFile("REC")),
-              (std::vector<std::string>{"m1234001.123", "m1234002.123"}));
-    EXPECT_EQ(f.namesIn(f.sent), (std::vector<std::string>{"m1234001.123", "m1234002.123"}));
-    EXPECT_EQ(f.linesOf(f.logPath()).size(), 2u);
-    EXPECT_EQ(f.linesOf(f.registryPath()).size(), 2u);
+        EnviaArchivos(f.ctx);
+        SCOPED_TRACE(broken);
+        EXPECT_TRUE(f.namesIn(f.remoteFile("REC")).empty());
+        ASSERT_EQ(f.dialogs.texts().size(), 1u);
+        EXPECT_EQ(f.dialogs.texts()[0], "ERROR, no se pudo copiar m1234001.123 a " + broken +
+                                            ", el archivo no se envió. Se detiene el ciclo de "
+                                            "validación.");
+        EXPECT_TRUE(f.cycle.stopRequested);
+        if (!pendBroken) {
+            EXPECT_TRUE(f.namesIn(f.pend).empty());  // its marker taken back
+        }
+        EXPECT_FALSE(pathExists(f.logPath()));
+        EXPECT_FALSE(pathExists(f.registryPath()));
+        EXPECT_TRUE(f.lists.get(ListId::Enviados).empty());
+    }
 }
 
 TEST(EnviaArchivos, AFileRewrittenDuringItsUploadIsSentAgain) {

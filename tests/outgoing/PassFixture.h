@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,47 @@
 #include "transport/curl/CurlFtpClient.h"
 
 namespace torva::test {
+
+// The real client, counting its calls and running a step after every upload.
+class HookedClient final : public FtpClient {
+  public:
+    explicit HookedClient(FtpClient& real) : real_(real) {}
+    bool IsConnected() const override { return real_.IsConnected(); }
+    FtpCode Connect() override {
+        ++connects;
+        real_.settings() = settings();
+        return real_.Connect();
+    }
+    FtpCode Disconnect() override { return real_.Disconnect(); }
+    FtpCode UploadFile(const std::string& l, const std::string& r) override {
+        ++uploads;
+        const FtpCode c = real_.UploadFile(l, r);
+        if (afterUpload) {
+            afterUpload();
+        }
+        return c;
+    }
+    FtpCode DownloadFile(const std::string& l, const std::string& r) override {
+        ++downloads;
+        return real_.DownloadFile(l, r);
+    }
+    FtpCode DownloadFiles(const std::string& l, const std::string& r,
+                          const std::string& m) override {
+        ++downloads;
+        return real_.DownloadFiles(l, r, m);
+    }
+    FtpCode ListNames(const std::string& r, std::vector<std::string>& names) override {
+        ++listings;
+        return real_.ListNames(r, names);
+    }
+    int calls() const { return connects + uploads + downloads + listings; }
+
+    std::function<void()> afterUpload;
+    int connects = 0, uploads = 0, downloads = 0, listings = 0;
+
+  private:
+    FtpClient& real_;
+};
 
 // A profile of patente 1234 on day 123 whose send folder "env" and receive
 // folder "rec" are in a temporary folder, and a real FTP server with REC/ and
@@ -101,6 +143,11 @@ struct PassFixture {
         std::vector<std::string> lines;
         readAnsiLines(path, lines);
         return lines;
+    }
+    // The same parts reached through another client.
+    CycleContext contextWith(FtpClient& other) {
+        return {config,       captions, lists, edit,    gauges, cycle, julianDay,
+                letterOffset, 0,        "",    dialogs, clock,  other};
     }
     std::string logPath() const { return joinPath(receive, "1234123.log"); }
     std::string registryPath() const { return joinPath(send, "bitacora"); }
