@@ -20,7 +20,9 @@ Modes for failure tests:
   close421 logs in, answers the first PWD, then answers any command with
            421 and closes the connection
 
-In every mode, --refuse NAME answers RETR of that file name with 550, and
+In every mode, --refuse NAME answers RETR of that file name with 550,
+--refuse-store NAME answers STOR of that name likewise, --refuse-code CODE
+puts another code (553) in place of 550, and
 --extra-names FILE appends the raw bytes of FILE to every name listing.
 """
 import argparse
@@ -101,8 +103,9 @@ def run_ftp(args):
                 self.respond("421 Service not available, closing control connection.")
                 self.close_when_done()
                 return
-            if cmd == "RETR" and os.path.basename(arg) in args.refuse:
-                self.respond("550 Permission denied.")
+            if (cmd == "RETR" and os.path.basename(arg) in args.refuse) or (
+                    cmd == "STOR" and os.path.basename(arg) in args.refuse_store):
+                self.respond("%d Permission denied." % args.refuse_code)
                 return
             FTPHandler.pre_process_command(self, line, cmd, arg)
             if cmd == "PWD" and self.authenticated:
@@ -210,6 +213,8 @@ def main():
     parser.add_argument("--cut-bytes", type=int, default=4096)
     parser.add_argument("--rate", type=float, default=10.0)
     parser.add_argument("--refuse", action="append", default=[])
+    parser.add_argument("--refuse-store", action="append", default=[])
+    parser.add_argument("--refuse-code", type=int, default=550)
     parser.add_argument("--extra-names", default="")
     parser.add_argument("--auth-delay", type=float, default=0.5)
     parser.add_argument("--idle-timeout", type=float, default=300.0)
