@@ -1,6 +1,7 @@
 # cmake -DFOLDER=f -DALLOWED=a,b -DKNOWN=a,b,c -DFILES=x,y [-DSTAMP=file] -P CheckIncludes.cmake
 # Fails when one of FILES includes a header of a folder of KNOWN that is not in
-# ALLOWED; touches STAMP when all is well.
+# ALLOWED, or names a header by a relative path ("./x.h", "../cycle/X.h"),
+# which would pass by the folder rule; touches STAMP when all is well.
 cmake_minimum_required(VERSION 3.22)
 string(REPLACE "," ";" allowed "${ALLOWED}")
 string(REPLACE "," ";" known "${KNOWN}")
@@ -15,9 +16,14 @@ foreach(file IN LISTS files)
             math(EXPR errors "${errors} + 1")
         endif()
     endforeach()
+    file(STRINGS ${file} relative REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]([^\">]*/)?\\.\\.?/")
+    foreach(line IN LISTS relative)
+        message("${file}: ${FOLDER} may not include by a relative path (${line})")
+        math(EXPR errors "${errors} + 1")
+    endforeach()
 endforeach()
 if(errors GREATER 0)
-    message(FATAL_ERROR "${FOLDER} includes ${errors} header(s) of a folder above it")
+    message(FATAL_ERROR "${FOLDER} includes ${errors} header(s) of a folder above it or by a relative path")
 endif()
 if(STAMP)
     file(TOUCH ${STAMP})

@@ -21,10 +21,11 @@ Modes for failure tests:
            421 and closes the connection
 
 In every mode, --refuse NAME answers RETR of that file name with 550,
---refuse-stor NAME[:CODE] answers STOR of that file name with CODE (550 or
-553, 550 when left out), --extra-names FILE appends the raw bytes of FILE to
-every name listing, and --command-delay MS answers every command MS
-milliseconds late.
+--refuse-store NAME answers STOR of that name likewise, --refuse-code CODE
+puts another code (553) in place of 550 for both, --refuse-stor NAME[:CODE]
+answers STOR of that file name with its own CODE (550 or 553, 550 when left
+out), --extra-names FILE appends the raw bytes of FILE to every name listing,
+and --command-delay MS answers every command MS milliseconds late.
 """
 import argparse
 import os
@@ -125,8 +126,9 @@ def run_ftp(args):
                 self.respond("421 Service not available, closing control connection.")
                 self.close_when_done()
                 return
-            if cmd == "RETR" and os.path.basename(arg) in args.refuse:
-                self.respond("550 Permission denied.")
+            if (cmd == "RETR" and os.path.basename(arg) in args.refuse) or (
+                    cmd == "STOR" and os.path.basename(arg) in args.refuse_store):
+                self.respond("%d Permission denied." % args.refuse_code)
                 return
             if cmd in ("STOR", "APPE", "STOU") and os.path.basename(arg) in refuse_stor:
                 self.respond(stor_replies.get(refuse_stor[os.path.basename(arg)],
@@ -239,6 +241,8 @@ def main():
     parser.add_argument("--cut-bytes", type=int, default=4096)
     parser.add_argument("--rate", type=float, default=10.0)
     parser.add_argument("--refuse", action="append", default=[])
+    parser.add_argument("--refuse-store", action="append", default=[])
+    parser.add_argument("--refuse-code", type=int, default=550)
     parser.add_argument("--refuse-stor", action="append", default=[],
                         help="NAME[:CODE]: answer STOR of NAME with 550 or 553")
     parser.add_argument("--command-delay", type=float, default=0.0,

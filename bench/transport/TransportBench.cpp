@@ -1,15 +1,18 @@
 // Times one FTP session of the client against a local server in passive
-// mode: N small uploads, N downloads of the same files and N downloads of
-// absent responses, as a busy day's passes do. Counts the transfers that took
-// over 0.5 s (libcurl 7.88's one-second waits before a data connection), and
-// times the curl command line's uploads and lftp's mput of the same files over
-// one connection, lftp once before the session and once after. N is the first
-// argument (500 unless given).
+// mode: the login, N small uploads, N downloads of the same files and N
+// downloads of absent responses, as a busy day's passes do. Counts the
+// transfers that took over 0.5 s (libcurl 7.88's one-second waits before a
+// data connection), and times the curl command line's uploads and lftp over
+// one connection, login included: mput of the same files, and mput then mget,
+// each once before the session and once after. Prints each target with its
+// figure and MET or MISSED, and exits 1 when one is missed or a transfer
+// failed. N is the first argument (500 unless given).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr double kSlowSeconds = 0.5;
+// The client's session may take this many times lftp's for the same transfers.
+constexpr double kLftpFactor = 1.5;
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -68,6 +73,14 @@ double runCommand(const std::string& command, int& status) {
     return secondsSince(start);
 }
 
+// Prints a target, its figure and whether it was met.
+bool target(const char* what, double ratio, double limit) {
+    const bool met = ratio <= limit;
+    std::printf("  target: %s within %.1fx: %.2fx %s\n", what, limit, ratio,
+                met ? "MET" : "MISSED");
+    return met;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,7 +88,7 @@ int main(int argc, char** argv) {
     const int files = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
     test::TempDir remote;
     test::TempDir local;
-    for (const char* dir : {"/REC", "/ENV", "/CURL", "/LFTP", "/LFTP2"}) {
+    for (const char* dir : {"/REC", "/ENV", "/CURL"}) {
         makeDirectory(remote.path() + dir);
     }
     const std::string sendDir = local.file("envio");
@@ -90,22 +103,30 @@ int main(int argc, char** argv) {
     options.root = remote.path();
     test::FtpServer server(options);
 
-    // lftp: mput of the same files, passive, one connection; once before the
-    // client's session and once after, so neither meets a fresher server.
-    auto lftpMput = [&](const std::string& folder, int& status) {
+    // lftp over one connection, passive: mput of the same files, then, when
+    // asked, mget of them back; run once before the client's session and once
+    // after, so neither meets a fresher server.
+    auto lftpRun = [&](const std::string& folder, bool thenGet, int& status) {
         const std::string script = local.file("lftp-" + folder + ".txt");
+        const std::string getDir = local.file("lftp-" + folder);
+        makeDirectory(remote.path() + "/" + folder);
+        makeDirectory(getDir);
         {
             std::ofstream out(script);
             out << "set ftp:passive-mode on\nset net:max-retries 1\nset cmd:fail-exit yes\n";
             out << "open -u " << options.user << "," << options.password << " -p "
                 << server.portText() << " 127.0.0.1\n";
-            out << "lcd " << sendDir << "\nmput -O " << folder << " *.123\nquit\n";
+            out << "lcd " << sendDir << "\nmput -O " << folder << " *.123\n";
+            if (thenGet) {
+                out << "mget -O " << getDir << " " << folder << "/*.123\n";
+            }
+            out << "quit\n";
         }
         return runCommand("lftp -f '" + script + "' >/dev/null", status);
     };
-    int lftpStatus = 0;
-    int lftpStatusAfter = 0;
-    const double lftpBefore = lftpMput("LFTP", lftpStatus);
+    int lftpStatus[4] = {};
+    const double mputBefore = lftpRun("LFTP", false, lftpStatus[0]);
+    const double mgetBefore = lftpRun("LFTPGET", true, lftpStatus[1]);
 
     CurlFtpClient client;
     FtpSettings& s = client.settings();
@@ -120,6 +141,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot connect to the local server\n");
         return 1;
     }
+    const double login = secondsSince(start);
     Timings uploads;
     Timings downloads;
     Timings absent;
@@ -143,7 +165,8 @@ int main(int argc, char** argv) {
     const FtpCode quit = client.Disconnect();
     const double ours = secondsSince(start);
 
-    const double lftpAfter = lftpMput("LFTP2", lftpStatusAfter);
+    const double mputAfter = lftpRun("LFTP2", false, lftpStatus[2]);
+    const double mgetAfter = lftpRun("LFTPGET2", true, lftpStatus[3]);
 
     // curl: the uploads, one invocation over one connection.
     const std::string base = "ftp://127.0.0.1:" + server.portText() + "/";
@@ -169,11 +192,25 @@ int main(int argc, char** argv) {
     const int slow = uploads.slow + downloads.slow + absent.slow;
     std::printf("  transfers over %.1f s: %d of %d\n", kSlowSeconds, slow, 3 * files);
     std::printf("  curl uploads:  %6.2f s (status %d)\n", curlUploads, curlStatus);
-    std::printf("  lftp mput:     %6.2f s before, %.2f s after (status %d, %d)\n", lftpBefore,
-                lftpAfter, lftpStatus, lftpStatusAfter);
-    if (lftpStatus == 0 && lftpStatusAfter == 0) {
-        std::printf("  torvaval uploads / lftp mput: %.2f\n",
-                    2 * uploads.total / (lftpBefore + lftpAfter));
+    std::printf("  lftp mput:          %6.2f s before, %.2f s after (status %d, %d)\n", mputBefore,
+                mputAfter, lftpStatus[0], lftpStatus[2]);
+    std::printf("  lftp mput and mget: %6.2f s before, %.2f s after (status %d, %d)\n", mgetBefore,
+                mgetAfter, lftpStatus[1], lftpStatus[3]);
+    std::printf("  torvaval login %.3f s, login and uploads %.2f s, and downloads %.2f s\n", login,
+                login + uploads.total, login + uploads.total + downloads.total);
+
+    bool met = uploads.failures == 0 && downloads.failures == 0 && absent.failures == files;
+    if (!met) {
+        std::printf("  transfers failed\n");
     }
-    return uploads.failures == 0 && downloads.failures == 0 && absent.failures == files ? 0 : 1;
+    if (std::count(std::begin(lftpStatus), std::end(lftpStatus), 0) != 4) {
+        std::printf("  target: lftp did not run: MISSED\n");
+        return 1;
+    }
+    met &= target("torvaval login + uploads / lftp mput",
+                  2 * (login + uploads.total) / (mputBefore + mputAfter), kLftpFactor);
+    met &= target("torvaval login + uploads + downloads / lftp mput + mget",
+                  2 * (login + uploads.total + downloads.total) / (mgetBefore + mgetAfter),
+                  kLftpFactor);
+    return met ? 0 : 1;
 }

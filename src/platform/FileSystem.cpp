@@ -389,6 +389,13 @@ std::error_code moveFileReplace(const std::string& from, const std::string& to) 
     return replaceFile(toFsPath(resolvePath(from)), toFsPath(target));
 }
 
+std::error_code moveFileReplaceExact(const std::string& from, const std::string& to) {
+    if (auto ec = refuseReadOnly(to)) {
+        return ec;
+    }
+    return replaceFile(toFsPath(from), toFsPath(to));
+}
+
 std::error_code removeFile(const std::string& path) {
     std::error_code ec;
     const fs::path p = toFsPath(resolvePath(path));

@@ -64,6 +64,10 @@ std::error_code copyFileKeepTimeExact(const std::string& from, const std::string
 // Renames with replacement.
 std::error_code moveFileReplace(const std::string& from, const std::string& to);
 
+// The same, with both paths taken as they stand on disk (a FolderIndex gives
+// them): no lookup without regard to case, so no listing of the folder.
+std::error_code moveFileReplaceExact(const std::string& from, const std::string& to);
+
 // Removes a file; a missing file is not an error.
 std::error_code removeFile(const std::string& path);
 

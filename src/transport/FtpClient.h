@@ -70,7 +70,10 @@ class FtpClient {
     // session allows it; LastReport says when it could not be.
     virtual FtpCode UploadFile(const std::string& localPath, const std::string& remotePath) = 0;
     // kOk means the remote file was written to the local path; on failure an
-    // existing local file is left as it was.
+    // existing local file is left as it was. The local folder is found
+    // without regard to case, the file name is used as written: a caller that
+    // replaces a file whose name differs in case passes that file's path, as
+    // FolderIndex::pathOf gives it.
     virtual FtpCode DownloadFile(const std::string& localPath, const std::string& remotePath) = 0;
     // Downloads every plain file of the remote directory whose name matches
     // the mask. An empty directory, or one where nothing matches, is kOk. A

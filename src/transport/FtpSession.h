@@ -32,6 +32,7 @@ ConnectCode ConnectToHost(FtpSession& session);
 // be removed: `Evento` then names it.
 FtpCode SendFile(FtpSession& session, const std::string& localPath, const std::string& remotePath);
 
+// localPath as FtpClient::DownloadFile takes it: its name as it stands on disk.
 FtpCode ReceiveFile(FtpSession& session, const std::string& localPath,
                     const std::string& remotePath);
 

@@ -5,6 +5,12 @@
 #include <thread>
 
 #include "FtpFixture.h"
+#include "platform/FolderIndex.h"
+
+#ifdef __linux__
+#include <sys/inotify.h>
+#include <unistd.h>
+#endif
 
 namespace torva {
 namespace {
@@ -12,6 +18,7 @@ namespace {
 using test::FtpFixture;
 using test::readBytes;
 using test::writeBytes;
+using Names = std::vector<std::string>;
 
 std::size_t entriesIn(const std::string& dir) {
     std::error_code ec;
@@ -205,6 +212,70 @@ TEST(CurlFtpClient, ALocalFolderIsFoundWithoutRegardToCase) {
     EXPECT_EQ(f.client.DownloadFile(f.local.file("rec") + "/a.err", "ENV/a.err"), ftp::kOk);
     EXPECT_EQ(readBytes(f.local.file("Rec") + "/a.err"), "a");
     EXPECT_EQ(entriesIn(f.local.file("Rec")), 1u);
+}
+
+#ifdef __linux__
+// Counts the times a folder is opened to be listed, as the kernel reports
+// them; opening a file inside it or asking about one does not count.
+class FolderListings {
+  public:
+    explicit FolderListings(const std::string& folder)
+        : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        inotify_add_watch(fd_, folder.c_str(), IN_OPEN);
+    }
+    ~FolderListings() { ::close(fd_); }
+    FolderListings(const FolderListings&) = delete;
+    FolderListings& operator=(const FolderListings&) = delete;
+
+    // The listings since the last call.
+    int take() {
+        int listings = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t n; (n = ::read(fd_, buffer, sizeof buffer)) > 0;) {
+            for (ssize_t at = 0; at < n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                listings += (event->mask & IN_ISDIR) && event->len == 0 ? 1 : 0;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        return listings;
+    }
+
+  private:
+    int fd_;
+};
+
+TEST(CurlFtpClient, ADownloadListsNoFolderAndReplacesTheFileTheCallerNames) {
+    FtpFixture f;
+    for (const char* name : {"m1234001.err", "m1234002.err", "m1234003.err"}) {
+        writeBytes(f.remoteFile(std::string("ENV/") + name), name);
+    }
+    writeBytes(f.localFile("M1234002.ERR"), "anterior");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    // The first download into a folder looks there once for a killed download's leftovers.
+    ASSERT_EQ(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"), ftp::kOk);
+
+    FolderListings listings(f.local.path());
+    const FolderIndex receive(f.local.path());
+    ASSERT_EQ(listings.take(), 1);
+    EXPECT_EQ(f.client.DownloadFile(receive.pathOf("m1234002.err"), "ENV/m1234002.err"), ftp::kOk);
+    EXPECT_EQ(f.client.DownloadFile(receive.pathOf("m1234003.err"), "ENV/m1234003.err"), ftp::kOk);
+    EXPECT_NE(f.client.DownloadFile(receive.pathOf("m1234004.err"), "ENV/m1234004.err"), ftp::kOk);
+    EXPECT_EQ(listings.take(), 0);
+
+    EXPECT_EQ(readBytes(f.localFile("M1234002.ERR")), "m1234002.err");
+    EXPECT_EQ(f.localNames(), (Names{"M1234002.ERR", "m1234001.err", "m1234003.err"}));
+}
+#endif
+
+TEST(CurlFtpClient, AFolderDownloadReplacesAFileThereUnderAnotherCase) {
+    FtpFixture f;
+    writeBytes(f.remoteFile("ENV/general/aviso.gen"), "nuevo");
+    writeBytes(f.localFile("AVISO.GEN"), "anterior");
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    EXPECT_EQ(f.client.DownloadFiles(f.local.path(), "ENV/general", "*.*"), ftp::kOk);
+    EXPECT_EQ(f.localNames(), Names{"AVISO.GEN"});
+    EXPECT_EQ(readBytes(f.localFile("AVISO.GEN")), "nuevo");
 }
 
 TEST(CurlFtpClient, ASilentServerGivesATimeOutCode) {

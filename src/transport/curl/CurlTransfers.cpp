@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/FileSystem.h"
+#include "platform/FolderIndex.h"
 #include "platform/Paths.h"
 #include "transport/curl/CurlFtpClient.h"
 #include "transport/curl/FtpUrl.h"
@@ -168,11 +169,14 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
         return c;
     }
     // The file arrives beside its target and replaces it only when complete.
+    // The folder is found without regard to case; the name is taken as
+    // written, so that a folder of any size costs no listing.
     const std::filesystem::path target = toFsPath(localPath);
     const std::string directory = resolvePath(fromFsPath(target.parent_path()));
     if (!isDirectory(directory)) {
         return ftp::kLocalCreateFailed;
     }
+    const std::string finalPath = joinPath(directory, fromFsPath(target.filename()));
     sweepLeftovers(directory);
     for (int tries = 0;; ++tries) {
         // Most responses are not there yet: ask for the size first, which
@@ -211,7 +215,7 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
         });
         const bool written = sink.file.syncAndClose() && !sink.failed;
         if (a.result == CURLE_OK && written) {
-            if (moveFileReplace(temp, localPath)) {
+            if (moveFileReplaceExact(temp, finalPath)) {
                 removeFile(temp);
                 return ftp::kLocalWriteFailed;
             }
@@ -276,14 +280,14 @@ FtpCode CurlFtpClient::downloadAll(const std::string& localDirectory,
     if (const FtpCode c = listNames(remoteDirectory, names, &duplicates); c != ftp::kOk) {
         return c;
     }
-    const std::string local = resolvePath(localDirectory);
+    // A file there under another case is replaced, not twinned.
+    const FolderIndex local(localDirectory);
     for (const std::string& name : names) {
         if (!matchesMask(name, mask)) {
             continue;
         }
         bool absent = false;
-        const FtpCode c =
-            download(joinPath(local, name), joinRemote(remoteDirectory, name), &absent);
+        const FtpCode c = download(local.pathOf(name), joinRemote(remoteDirectory, name), &absent);
         // A sub-directory, or a file removed since the listing: not a file to fetch.
         if (c == ftp::kOk || absent) {
             continue;

@@ -31,9 +31,24 @@ bool isHostText(std::string_view host) {
     return true;
 }
 
+// A control character cannot go in an FTP command: a CR or LF would end it
+// early, and libcurl refuses the URL outright.
+bool hasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 FtpCode buildFtpUrl(const FtpSettings& settings, std::string_view remotePath, std::string& url) {
+    if (hasControlCharacter(remotePath)) {
+        return ftp::kInvalidFileName;
+    }
     const std::string& host = settings.ServerHost;
     if (!isHostText(host)) {
         return ftp::kHostNotFound;
