@@ -1,9 +1,16 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 // Splits bytes given in pieces into records and fields as the whole-file
 // functions of signing/SignedFile.h do: records are the non-empty runs
@@ -28,35 +35,19 @@ class RecordStream {
         const char* p = piece.data();
         const std::size_t n = piece.size();
         std::size_t fieldStart = 0;
-        std::size_t i = 0;
-        while (i < n) {
-            std::size_t j = i;
-            while (j < n && !isSeparator(p[j])) {
-                ++j;
+        // The separators of each block of 64 bytes as bits, lowest first.
+        for (std::size_t block = 0; block < n; block += 64) {
+            for (std::uint64_t found = separators(p + block, std::min<std::size_t>(64, n - block));
+                 found != 0; found &= found - 1) {
+                const std::size_t at = block + static_cast<std::size_t>(std::countr_zero(found));
+                separator(piece, fieldStart, at);
+                fieldStart = at + 1;
             }
-            if (j > i && !inRecord_) {
-                beginRecord(offset_ + i);
-            }
-            if (j == n) {
-                break;
-            }
-            if (p[j] == '|') {
-                if (!inRecord_) {
-                    beginRecord(offset_ + j);
-                }
-                endField(piece.substr(fieldStart, j - fieldStart));
-            } else {
-                if (inRecord_) {
-                    endField(piece.substr(fieldStart, j - fieldStart));
-                    handler_.recordEnd();
-                    inRecord_ = false;
-                }
-                handler_.lineBreak(p[j]);
-            }
-            i = j + 1;
-            fieldStart = i;
         }
-        if (inRecord_ && fieldStart < n) {
+        if (fieldStart < n) {
+            if (!inRecord_) {
+                beginRecord(offset_ + fieldStart);
+            }
             carry(piece.substr(fieldStart));
         }
         offset_ += n;
@@ -75,6 +66,51 @@ class RecordStream {
 
   private:
     static bool isSeparator(char c) { return c == '|' || c == '\r' || c == '\n'; }
+
+    static std::uint64_t separators(const char* p, std::size_t size) {
+#if defined(__SSE2__) || defined(_M_X64)
+        if (size == 64) {
+            const __m128i pipe = _mm_set1_epi8('|');
+            const __m128i cr = _mm_set1_epi8('\r');
+            const __m128i lf = _mm_set1_epi8('\n');
+            std::uint64_t found = 0;
+            for (std::size_t k = 0; k < 4; ++k) {
+                __m128i v;
+                std::memcpy(&v, p + 16 * k, sizeof v);
+                const __m128i hit =
+                    _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, pipe), _mm_cmpeq_epi8(v, cr)),
+                                 _mm_cmpeq_epi8(v, lf));
+                found |=
+                    static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(hit)))
+                    << (16 * k);
+            }
+            return found;
+        }
+#endif
+        std::uint64_t found = 0;
+        for (std::size_t i = 0; i < size; ++i) {
+            found |= static_cast<std::uint64_t>(isSeparator(p[i])) << i;
+        }
+        return found;
+    }
+
+    // The byte at `at` is a separator; the current field began at fieldStart.
+    void separator(std::string_view piece, std::size_t fieldStart, std::size_t at) {
+        const char c = piece[at];
+        if (!inRecord_ && (at > fieldStart || c == '|')) {
+            beginRecord(offset_ + fieldStart);
+        }
+        if (c == '|') {
+            endField(piece.substr(fieldStart, at - fieldStart));
+            return;
+        }
+        if (inRecord_) {
+            endField(piece.substr(fieldStart, at - fieldStart));
+            handler_.recordEnd();
+            inRecord_ = false;
+        }
+        handler_.lineBreak(c);
+    }
 
     void beginRecord(std::uint64_t at) {
         inRecord_ = true;
