@@ -117,6 +117,8 @@ class TemporaryFileWriter {
     std::FILE* file_ = nullptr;
     std::error_code error_;
     bool finished_ = false;
+    std::uint64_t written_ = 0;
+    std::uint64_t writtenBack_ = 0;
 };
 
 // Size in bytes of a file; nothing when it cannot be read.

@@ -28,9 +28,8 @@ class Escaner {
     }
 
     void field(std::string_view kept, std::size_t length) {
-        if (length == kLargoCurp && kept.size() == kLargoCurp && curps_.size() < max_ &&
-            esCurp(kept) && std::find(curps_.begin(), curps_.end(), kept) == curps_.end()) {
-            curps_.emplace_back(kept);
+        if (length == kLargoCurp) [[unlikely]] {
+            curp(kept);
         }
         if (campos_ == 0 && length == 3) {
             primero_ = kept == "201"              ? Primero::R201
@@ -76,6 +75,13 @@ class Escaner {
 
   private:
     enum class Primero { Otro, R201, Fea };
+
+    void curp(std::string_view kept) {
+        if (kept.size() == kLargoCurp && curps_.size() < max_ && esCurp(kept) &&
+            std::find(curps_.begin(), curps_.end(), kept) == curps_.end()) {
+            curps_.emplace_back(kept);
+        }
+    }
 
     // The line before the line breaks just read joins the run when it is a
     // closing record and they are exactly CR LF; otherwise the run is over.
