@@ -530,7 +530,19 @@ std::error_code TemporaryFileWriter::write(std::string_view bytes) {
         std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         error_ = lastError();
         discard();
+        return error_;
     }
+    written_ += bytes.size();
+#ifdef __linux__
+    // Starts writing back what is there so far, so that finish() does not
+    // wait for the whole file at once.
+    constexpr std::uint64_t kWriteBack = 2u << 20;
+    if (!error_ && written_ - writtenBack_ >= kWriteBack && std::fflush(file_) == 0) {
+        sync_file_range(fileno(file_), static_cast<off_t>(writtenBack_),
+                        static_cast<off_t>(written_ - writtenBack_), SYNC_FILE_RANGE_WRITE);
+        writtenBack_ = written_;
+    }
+#endif
     return error_;
 }
 
