@@ -26,6 +26,41 @@
 //   lineBreak(c)            a CR or LF byte
 namespace torva {
 
+// The '|' bytes and the CR and LF bytes of a block of at most 64 bytes, as
+// bits, the first byte lowest.
+struct SeparatorMasks {
+    std::uint64_t pipes = 0;
+    std::uint64_t breaks = 0;
+};
+
+inline SeparatorMasks separatorMasks(const char* p, std::size_t size) {
+    SeparatorMasks m;
+#if defined(__SSE2__) || defined(_M_X64)
+    if (size == 64) {
+        const __m128i pipe = _mm_set1_epi8('|');
+        const __m128i cr = _mm_set1_epi8('\r');
+        const __m128i lf = _mm_set1_epi8('\n');
+        for (std::size_t k = 0; k < 4; ++k) {
+            __m128i v;
+            std::memcpy(&v, p + 16 * k, sizeof v);
+            const auto bits = [](__m128i hit) {
+                return static_cast<std::uint64_t>(
+                    static_cast<std::uint16_t>(_mm_movemask_epi8(hit)));
+            };
+            m.pipes |= bits(_mm_cmpeq_epi8(v, pipe)) << (16 * k);
+            m.breaks |= bits(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)))
+                        << (16 * k);
+        }
+        return m;
+    }
+#endif
+    for (std::size_t i = 0; i < size; ++i) {
+        m.pipes |= static_cast<std::uint64_t>(p[i] == '|') << i;
+        m.breaks |= static_cast<std::uint64_t>(p[i] == '\r' || p[i] == '\n') << i;
+    }
+    return m;
+}
+
 template <typename Handler>
 class RecordStream {
   public:
@@ -65,33 +100,9 @@ class RecordStream {
     std::uint64_t offset() const { return offset_; }
 
   private:
-    static bool isSeparator(char c) { return c == '|' || c == '\r' || c == '\n'; }
-
     static std::uint64_t separators(const char* p, std::size_t size) {
-#if defined(__SSE2__) || defined(_M_X64)
-        if (size == 64) {
-            const __m128i pipe = _mm_set1_epi8('|');
-            const __m128i cr = _mm_set1_epi8('\r');
-            const __m128i lf = _mm_set1_epi8('\n');
-            std::uint64_t found = 0;
-            for (std::size_t k = 0; k < 4; ++k) {
-                __m128i v;
-                std::memcpy(&v, p + 16 * k, sizeof v);
-                const __m128i hit =
-                    _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, pipe), _mm_cmpeq_epi8(v, cr)),
-                                 _mm_cmpeq_epi8(v, lf));
-                found |=
-                    static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(hit)))
-                    << (16 * k);
-            }
-            return found;
-        }
-#endif
-        std::uint64_t found = 0;
-        for (std::size_t i = 0; i < size; ++i) {
-            found |= static_cast<std::uint64_t>(isSeparator(p[i])) << i;
-        }
-        return found;
+        const SeparatorMasks masks = separatorMasks(p, size);
+        return masks.pipes | masks.breaks;
     }
 
     // The byte at `at` is a separator; the current field began at fieldStart.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 
 #include "platform/FileSystem.h"
 #include "signing/RecordStream.h"
@@ -11,86 +13,158 @@ namespace torva {
 namespace {
 
 constexpr std::size_t kLargoCurp = 18;
+constexpr std::size_t kCabeza = 4;  // enough of a line for its first field, "201" or "FEA"
 
-// Follows the records as they come: the CURPs, the 201 records, and the run
-// of closing records (each a whole line followed by exactly CR LF) that the
-// stream ends in so far.
+// Works on blocks of 64 bytes as bit masks of their separators: a field is
+// looked at only when it is 18 bytes long, a line only where it begins and
+// ends. Tracks the CURPs, the 201 records, and the run of closing records
+// (each a whole line followed by exactly CR LF) that the stream ends in so far.
 class Escaner {
   public:
     explicit Escaner(std::size_t maxCurps) : max_(maxCurps) {}
 
-    void record(std::uint64_t offset) {
-        cierraSaltos();
-        inicioLinea_ = offset;
-        campos_ = 0;
-        primero_ = Primero::Otro;
-        ultimoVacio_ = false;
-    }
-
-    void field(std::string_view kept, std::size_t length) {
-        if (length == kLargoCurp) [[unlikely]] {
-            curp(kept);
+    void lee(std::string_view piece) {
+        const char* p = piece.data();
+        const std::size_t n = piece.size();
+        if (enLinea_ && largoCabeza_ < kCabeza) {
+            const std::size_t more = std::min(kCabeza - largoCabeza_, n);
+            std::memcpy(cabeza_.data() + largoCabeza_, p, more);
+            largoCabeza_ += more;
         }
-        if (campos_ == 0 && length == 3) {
-            primero_ = kept == "201"              ? Primero::R201
-                       : kept == kTipoRegistroFea ? Primero::Fea
-                                                  : Primero::Otro;
+        for (std::size_t block = 0; block < n; block += 64) {
+            const std::size_t size = std::min<std::size_t>(64, n - block);
+            const SeparatorMasks m = separatorMasks(p + block, size);
+            buscaCurps(piece, block, m.pipes | m.breaks);
+            recorreLineas(piece, block, size, m);
+            pipesAntes_ += static_cast<std::uint64_t>(std::popcount(m.pipes));
         }
-        ultimoVacio_ = length == 0;
-        ++campos_;
-    }
-
-    void recordEnd() {
-        if (primero_ == Primero::R201) {
-            ++registros201_;
+        // The field still open keeps what it has of this piece.
+        const std::size_t desde =
+            inicioCampo_ > offset_ ? static_cast<std::size_t>(inicioCampo_ - offset_) : 0;
+        if (inicioCampo_ >= offset_) {
+            arrastre_.clear();
         }
-        // "FEA", CURP, certificate, signature and the empty piece after the last "|".
-        lineaFea_ = primero_ == Primero::Fea && campos_ == 5 && ultimoVacio_;
-        saltos_ = 0;
-        crlf_ = false;
+        if (arrastre_.size() < kLargoCurp && desde < n) {
+            arrastre_.append(piece.substr(desde, kLargoCurp - arrastre_.size()));
+        }
+        ultimo_ = p[n - 1];
+        offset_ += n;
     }
 
-    void lineBreak(char c) {
-        ++saltos_;
-        crlf_ = (saltos_ == 1 && c == '\r') || (saltos_ == 2 && crlf_ && c == '\n');
-    }
-
-    EscaneoArchivo termina(std::uint64_t size) {
+    EscaneoArchivo termina() {
         EscaneoArchivo out;
-        out.size = size;
-        if (huboLinea_ && saltos_ == 0) {
-            // A last line without its end ends no run of closing records.
+        out.size = offset_;
+        if (enLinea_) {
+            // The last field and the last line end with the file; a line
+            // without its end ends no run of closing records.
+            if (offset_ - inicioCampo_ == kLargoCurp) {
+                curp(arrastre_);
+            }
+            terminaLinea(offset_, pipesAntes_, false, ultimo_);
             out.terminaEnFeaSinFin = lineaFea_;
             cuenta_ = 0;
         } else {
-            cierraSaltos();
-            out.terminaEnSalto = size > 0;
+            cierraSaltos(offset_, ultimo_);
+            out.terminaEnSalto = offset_ > 0;
         }
         out.curps = std::move(curps_);
         out.registros201 = registros201_;
         out.firmasFinales = cuenta_;
-        out.inicioFirmas = cuenta_ > 0 ? inicioRun_ : size;
+        out.inicioFirmas = cuenta_ > 0 ? inicioRun_ : offset_;
         return out;
     }
 
   private:
-    enum class Primero { Otro, R201, Fea };
-
-    void curp(std::string_view kept) {
-        if (kept.size() == kLargoCurp && curps_.size() < max_ && esCurp(kept) &&
-            std::find(curps_.begin(), curps_.end(), kept) == curps_.end()) {
-            curps_.emplace_back(kept);
+    void curp(std::string_view campo) {
+        if (campo.size() == kLargoCurp && curps_.size() < max_ && esCurp(campo) &&
+            std::find(curps_.begin(), curps_.end(), campo) == curps_.end()) {
+            curps_.emplace_back(campo);
         }
     }
 
-    // The line before the line breaks just read joins the run when it is a
-    // closing record and they are exactly CR LF; otherwise the run is over.
-    void cierraSaltos() {
-        if (!huboLinea_) {
-            huboLinea_ = true;
+    // Fields of 18 bytes that end at the separators of the block.
+    void buscaCurps(std::string_view piece, std::size_t block, std::uint64_t seps) {
+        if (seps == 0) {
             return;
         }
-        if (lineaFea_ && saltos_ == 2 && crlf_) {
+        // The first separator ends the field that began before the block.
+        const std::size_t first = block + static_cast<std::size_t>(std::countr_zero(seps));
+        if (offset_ + first - inicioCampo_ == kLargoCurp) {
+            if (inicioCampo_ >= offset_) {
+                curp(piece.substr(static_cast<std::size_t>(inicioCampo_ - offset_), kLargoCurp));
+            } else {
+                curp(arrastre_ + std::string(piece.substr(0, first)));
+            }
+        }
+        // The others: a separator 19 bytes back and none in between.
+        std::uint64_t near = seps << 1;  // a separator 1 to 18 bytes back
+        const std::uint64_t twoBack = near | near << 1;
+        near = twoBack | twoBack << 2;
+        near |= near << 4;
+        near |= near << 8;
+        near |= twoBack << 16;
+        for (std::uint64_t c = seps & (seps << 19) & ~near; c != 0; c &= c - 1) {
+            const std::size_t at = block + static_cast<std::size_t>(std::countr_zero(c));
+            curp(piece.substr(at - kLargoCurp, kLargoCurp));
+        }
+        inicioCampo_ = offset_ + block + static_cast<std::size_t>(63 - std::countl_zero(seps)) + 1;
+    }
+
+    // Where lines begin (a byte after a line break, or the first) and end
+    // (a line break after a byte of a line).
+    void recorreLineas(std::string_view piece, std::size_t block, std::size_t size,
+                       const SeparatorMasks& m) {
+        const std::uint64_t valid = size == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << size) - 1;
+        const std::uint64_t afterBreak = (m.breaks << 1) | (saltoAntes_ ? 1u : 0u);
+        const std::uint64_t starts = ~m.breaks & afterBreak & valid;
+        const std::uint64_t ends = m.breaks & ~afterBreak;
+        for (std::uint64_t e = starts | ends; e != 0; e &= e - 1) {
+            const auto bit = static_cast<unsigned>(std::countr_zero(e));
+            const std::size_t at = block + bit;
+            const std::uint64_t pipes =
+                pipesAntes_ + static_cast<std::uint64_t>(
+                                  std::popcount(m.pipes & ((std::uint64_t{1} << bit) - 1)));
+            const char antes = at > 0 ? piece[at - 1] : ultimo_;
+            if ((ends >> bit) & 1u) {
+                terminaLinea(offset_ + at, pipes, piece[at] == '\r', antes);
+            } else {
+                cierraSaltos(offset_ + at, antes);
+                enLinea_ = true;
+                inicioLinea_ = offset_ + at;
+                pipesInicio_ = pipes;
+                largoCabeza_ = std::min(kCabeza, piece.size() - at);
+                std::memcpy(cabeza_.data(), piece.data() + at, largoCabeza_);
+            }
+        }
+        saltoAntes_ = (m.breaks >> (size - 1)) & 1u;
+    }
+
+    bool primerCampo(std::string_view tipo, std::uint64_t largo) const {
+        return largo >= 3 && std::string_view(cabeza_.data(), 3) == tipo &&
+               (largo == 3 || cabeza_[3] == '|');
+    }
+
+    void terminaLinea(std::uint64_t at, std::uint64_t pipes, bool cr, char antes) {
+        const std::uint64_t largo = at - inicioLinea_;
+        if (primerCampo("201", largo)) {
+            ++registros201_;
+        }
+        // "FEA", CURP, certificate, signature and the empty piece after the last "|".
+        lineaFea_ =
+            primerCampo(kTipoRegistroFea, largo) && pipes - pipesInicio_ == 4 && antes == '|';
+        enLinea_ = false;
+        huboLinea_ = true;
+        finLinea_ = at;
+        finEnCr_ = cr;
+    }
+
+    // The line before the breaks that end at `at` joins the run when it is a
+    // closing record and they are exactly CR LF; otherwise the run is over.
+    void cierraSaltos(std::uint64_t at, char antes) {
+        if (!huboLinea_) {
+            return;
+        }
+        if (lineaFea_ && at - finLinea_ == 2 && finEnCr_ && antes == '\n') {
             if (cuenta_ == 0) {
                 inicioRun_ = inicioLinea_;
             }
@@ -102,17 +176,26 @@ class Escaner {
 
     std::size_t max_;
     std::vector<std::string> curps_;
-    std::size_t registros201_ = 0;
+    std::uint64_t offset_ = 0;
+    char ultimo_ = '\n';
+
+    std::uint64_t inicioCampo_ = 0;
+    std::string arrastre_;  // the open field's first bytes from earlier pieces
+
+    bool saltoAntes_ = true;  // the byte before the block is a line break, or there is none
+    std::uint64_t pipesAntes_ = 0;
+    bool enLinea_ = false;
+    std::uint64_t inicioLinea_ = 0;
+    std::uint64_t pipesInicio_ = 0;
+    std::array<char, kCabeza> cabeza_{};
+    std::size_t largoCabeza_ = 0;
 
     bool huboLinea_ = false;
-    std::uint64_t inicioLinea_ = 0;
-    std::size_t campos_ = 0;
-    Primero primero_ = Primero::Otro;
-    bool ultimoVacio_ = false;
     bool lineaFea_ = false;
-    std::size_t saltos_ = 0;
-    bool crlf_ = false;
+    std::uint64_t finLinea_ = 0;
+    bool finEnCr_ = false;
 
+    std::size_t registros201_ = 0;
     std::size_t cuenta_ = 0;
     std::uint64_t inicioRun_ = 0;
 };
@@ -120,9 +203,8 @@ class Escaner {
 }  // namespace
 
 struct EscaneaArchivo::Estado {
-    explicit Estado(std::size_t maxCurps) : escaner(maxCurps), registros(escaner, kLargoCurp) {}
+    explicit Estado(std::size_t maxCurps) : escaner(maxCurps) {}
     Escaner escaner;
-    RecordStream<Escaner> registros;
 };
 
 EscaneaArchivo::EscaneaArchivo(std::size_t maxCurps)
@@ -131,17 +213,18 @@ EscaneaArchivo::EscaneaArchivo(std::size_t maxCurps)
 EscaneaArchivo::~EscaneaArchivo() = default;
 
 void EscaneaArchivo::lee(std::string_view piece) {
-    estado_->registros.read(piece);
+    if (!piece.empty()) {
+        estado_->escaner.lee(piece);
+    }
 }
 
 EscaneoArchivo EscaneaArchivo::termina() {
-    estado_->registros.finish();
-    return estado_->escaner.termina(estado_->registros.offset());
+    return estado_->escaner.termina();
 }
 
 std::error_code escaneaArchivo(const std::string& path, std::size_t maxCurps, EscaneoArchivo& out) {
     EscaneaArchivo escaneo(maxCurps);
-    std::array<char, kPiezaLectura> buffer;
+    std::vector<char> buffer(kPiezaLectura);
     const std::error_code ec = readFileInPieces(path, buffer, [&](std::string_view piece) {
         escaneo.lee(piece);
         return true;
