@@ -15,6 +15,15 @@ namespace {
 constexpr std::size_t kLargoCurp = 18;
 constexpr std::size_t kCabeza = 4;  // enough of a line for its first field, "201" or "FEA"
 
+// Set bits, without the call that std::popcount makes where the processor
+// has no instruction for it.
+std::uint64_t cuentaBits(std::uint64_t v) {
+    v = v - ((v >> 1) & 0x5555555555555555u);
+    v = (v & 0x3333333333333333u) + ((v >> 2) & 0x3333333333333333u);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return (v * 0x0101010101010101u) >> 56;
+}
+
 // Works on blocks of 64 bytes as bit masks of their separators: a field is
 // looked at only when it is 18 bytes long, a line only where it begins and
 // ends. Tracks the CURPs, the 201 records, and the run of closing records
@@ -36,7 +45,7 @@ class Escaner {
             const SeparatorMasks m = separatorMasks(p + block, size);
             buscaCurps(piece, block, m.pipes | m.breaks);
             recorreLineas(piece, block, size, m);
-            pipesAntes_ += static_cast<std::uint64_t>(std::popcount(m.pipes));
+            pipesAntes_ += cuentaBits(m.pipes);
         }
         // The field still open keeps what it has of this piece.
         const std::size_t desde =
@@ -60,7 +69,7 @@ class Escaner {
             if (offset_ - inicioCampo_ == kLargoCurp) {
                 curp(arrastre_);
             }
-            terminaLinea(offset_, pipesAntes_, false, ultimo_);
+            terminaLinea(offset_, false, ultimo_, [&] { return pipesAntes_; });
             out.terminaEnFeaSinFin = lineaFea_;
             cuenta_ = 0;
         } else {
@@ -121,19 +130,29 @@ class Escaner {
         for (std::uint64_t e = starts | ends; e != 0; e &= e - 1) {
             const auto bit = static_cast<unsigned>(std::countr_zero(e));
             const std::size_t at = block + bit;
-            const std::uint64_t pipes =
-                pipesAntes_ + static_cast<std::uint64_t>(
-                                  std::popcount(m.pipes & ((std::uint64_t{1} << bit) - 1)));
+            // The '|' before this byte: only lines of closing-record form count them.
+            const auto pipes = [&] {
+                return pipesAntes_ + cuentaBits(m.pipes & ((std::uint64_t{1} << bit) - 1));
+            };
             const char antes = at > 0 ? piece[at - 1] : ultimo_;
             if ((ends >> bit) & 1u) {
-                terminaLinea(offset_ + at, pipes, piece[at] == '\r', antes);
+                terminaLinea(offset_ + at, piece[at] == '\r', antes, pipes);
             } else {
                 cierraSaltos(offset_ + at, antes);
                 enLinea_ = true;
                 inicioLinea_ = offset_ + at;
-                pipesInicio_ = pipes;
-                largoCabeza_ = std::min(kCabeza, piece.size() - at);
-                std::memcpy(cabeza_.data(), piece.data() + at, largoCabeza_);
+                // One store of four bytes where they are there: read back
+                // soon after, byte stores would stall the load.
+                const std::string_view head = piece.substr(at, kCabeza);
+                largoCabeza_ = head.size();
+                if (largoCabeza_ == kCabeza) {
+                    std::memcpy(cabeza_.data(), head.data(), kCabeza);
+                } else {
+                    std::copy(head.begin(), head.end(), cabeza_.begin());
+                }
+                if (largoCabeza_ < 3 || head.substr(0, 3) == kTipoRegistroFea) {
+                    pipesInicio_ = pipes();
+                }
             }
         }
         saltoAntes_ = (m.breaks >> (size - 1)) & 1u;
@@ -144,14 +163,15 @@ class Escaner {
                (largo == 3 || cabeza_[3] == '|');
     }
 
-    void terminaLinea(std::uint64_t at, std::uint64_t pipes, bool cr, char antes) {
+    template <typename Pipes>
+    void terminaLinea(std::uint64_t at, bool cr, char antes, Pipes&& pipes) {
         const std::uint64_t largo = at - inicioLinea_;
         if (primerCampo("201", largo)) {
             ++registros201_;
         }
         // "FEA", CURP, certificate, signature and the empty piece after the last "|".
         lineaFea_ =
-            primerCampo(kTipoRegistroFea, largo) && pipes - pipesInicio_ == 4 && antes == '|';
+            primerCampo(kTipoRegistroFea, largo) && antes == '|' && pipes() - pipesInicio_ == 4;
         enLinea_ = false;
         huboLinea_ = true;
         finLinea_ = at;
