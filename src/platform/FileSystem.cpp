@@ -9,6 +9,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -487,6 +488,86 @@ std::optional<std::uintmax_t> fileSize(const std::string& path) {
         return std::nullopt;
     }
     return size;
+}
+
+std::error_code readFileInPieces(const std::string& path, std::span<char> buffer,
+                                 const std::function<bool(std::string_view)>& piece) {
+    std::FILE* f = openFile(resolvePath(path), "rb");
+    if (!f) {
+        return lastError();
+    }
+    std::size_t n = 0;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) {
+        if (!piece(std::string_view(buffer.data(), n))) {
+            break;
+        }
+    }
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    return failed ? std::error_code(EIO, std::generic_category()) : std::error_code();
+}
+
+TemporaryFileWriter::TemporaryFileWriter(const std::string& path)
+    : temporary_(temporaryPathFor(targetPath(path))) {
+    file_ = openFile(temporary_, "wb");
+    if (!file_) {
+        error_ = lastError();
+    }
+}
+
+TemporaryFileWriter::~TemporaryFileWriter() {
+    if (!finished_) {
+        discard();
+    }
+}
+
+void TemporaryFileWriter::discard() {
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+        removeFile(temporary_);
+    }
+}
+
+std::error_code TemporaryFileWriter::write(std::string_view bytes) {
+    if (!error_ && !file_) {
+        error_ = std::make_error_code(std::errc::bad_file_descriptor);
+    }
+    if (!error_ && !bytes.empty() &&
+        std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+        error_ = lastError();
+        discard();
+        return error_;
+    }
+    written_ += bytes.size();
+#ifdef __linux__
+    // Starts writing back what is there so far, so that finish() does not
+    // wait for the whole file at once.
+    constexpr std::uint64_t kWriteBack = 2u << 20;
+    if (!error_ && written_ - writtenBack_ >= kWriteBack && std::fflush(file_) == 0) {
+        sync_file_range(fileno(file_), static_cast<off_t>(writtenBack_),
+                        static_cast<off_t>(written_ - writtenBack_), SYNC_FILE_RANGE_WRITE);
+        writtenBack_ = written_;
+    }
+#endif
+    return error_;
+}
+
+std::error_code TemporaryFileWriter::finish() {
+    if (error_ || !file_) {
+        return error_ ? error_ : std::make_error_code(std::errc::bad_file_descriptor);
+    }
+    error_ = writeAndSync(file_, {});
+    if (std::fclose(file_) != 0 && !error_) {
+        error_ = lastError();
+    }
+    file_ = nullptr;
+    if (error_) {
+        removeFile(temporary_);
+    } else {
+        finished_ = true;
+    }
+    return error_;
 }
 
 }  // namespace torva

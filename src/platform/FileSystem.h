@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -88,6 +90,40 @@ std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec
 
 using FileTime = std::chrono::system_clock::time_point;
 std::optional<FileTime> modificationTime(const std::string& path);
+
+// Reads the file in pieces of at most buffer's size, handing each to piece in
+// order; piece returns false to stop early. Never holds more than one piece.
+std::error_code readFileInPieces(const std::string& path, std::span<char> buffer,
+                                 const std::function<bool(std::string_view)>& piece);
+
+// A temporary file beside path (the one writeTemporaryFile uses), written in
+// pieces, for contents too large to hold whole. finish() forces it to disk and
+// closes it; replaceWithTemporary(temporary(), path) then puts it in place.
+// The temporary file is removed when a write or finish() fails, and by the
+// destructor unless finish() succeeded.
+class TemporaryFileWriter {
+  public:
+    explicit TemporaryFileWriter(const std::string& path);
+    ~TemporaryFileWriter();
+    TemporaryFileWriter(const TemporaryFileWriter&) = delete;
+    TemporaryFileWriter& operator=(const TemporaryFileWriter&) = delete;
+
+    // Why the file could not be created, or the first write that failed.
+    std::error_code error() const { return error_; }
+    std::error_code write(std::string_view bytes);
+    std::error_code finish();
+    const std::string& temporary() const { return temporary_; }
+
+  private:
+    void discard();
+
+    std::string temporary_;
+    std::FILE* file_ = nullptr;
+    std::error_code error_;
+    bool finished_ = false;
+    std::uint64_t written_ = 0;
+    std::uint64_t writtenBack_ = 0;
+};
 
 // Size in bytes of a file; nothing when it cannot be read.
 std::optional<std::uintmax_t> fileSize(const std::string& path);

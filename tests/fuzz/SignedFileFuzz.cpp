@@ -2,12 +2,14 @@
 // Properties: content and records put back together are the file; a content
 // the library agrees to sign (one that does not end in a line of
 // closing-record form) splits back from its signed file exactly as it was
-// signed; every CURP found is one of its fields.
+// signed; every CURP found is one of its fields; the scan in pieces finds
+// what the whole-file functions find.
 #include <cstdint>
 #include <string>
 
 #include "fuzz/FuzzSupport.h"
 #include "signing/SignedFile.h"
+#include "signing/SignedFileScan.h"
 
 namespace {
 
@@ -45,5 +47,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "every CURP found is a field of the content in CURP form");
     }
     cuentaRegistros(archivo.contenido, "201");
+
+    const FirmasFinales finales = buscaFirmasFinales(bytes);
+    for (const std::size_t piece : {1u, 5u, 19u}) {
+        const EscaneoArchivo scan = escaneaBytes(bytes, 6, piece);
+        fuzz::require(scan.curps == buscaCurps(bytes, 6) &&
+                          scan.registros201 == cuentaRegistros(bytes, "201") &&
+                          scan.inicioFirmas == finales.inicio &&
+                          scan.firmasFinales == finales.firmas.size() &&
+                          scan.terminaEnFeaSinFin ==
+                              (!finDeLinea(bytes).empty() && terminaEnRegistroFea(bytes)) &&
+                          scan.terminaEnSalto == (!bytes.empty() && finDeLinea(bytes).empty()),
+                      "the scan in pieces finds what the whole-file functions find");
+    }
     return 0;
 }

@@ -1,12 +1,9 @@
 #include "signing/openssl/OpenSslSigningLibrary.h"
 
-#include <array>
-#include <filesystem>
 #include <vector>
 
 #include "signing/openssl/Credentials.h"
-#include "signing/openssl/Signature.h"
-#include "signing/SignedFile.h"
+#include "signing/openssl/SignedCopy.h"
 #include "signing/SigningCodes.h"
 
 namespace torva {
@@ -42,14 +39,7 @@ FirmaCode leeFirmantes(const RegistrosFirma& registros, std::vector<Firmante>& f
     return firma::kOk;
 }
 
-// A signer's key and certificate, checked to belong together.
-struct Credencial {
-    std::string curp;
-    ossl::PKey key;
-    ossl::Cert cert;
-};
-
-FirmaCode cargaCredencial(const Firmante& f, Credencial& out) {
+FirmaCode cargaCredencial(const Firmante& f, ossl::Credencial& out) {
     ossl::LoadedKey key = ossl::loadPrivateKey(f.key, f.password);
     if (key.code != firma::kOk) {
         return key.code;
@@ -65,32 +55,6 @@ FirmaCode cargaCredencial(const Firmante& f, Credencial& out) {
     return firma::kOk;
 }
 
-// The content of a file signed before: the bytes before its closing records
-// when every one of them verifies with a signer's certificate (a signature
-// this library made, which signing again replaces); otherwise the whole file.
-std::string_view contenidoPropio(std::string_view bytes,
-                                 const std::vector<Credencial>& credenciales) {
-    const FirmasFinales finales = buscaFirmasFinales(bytes);
-    if (finales.firmas.empty()) {
-        return bytes;
-    }
-    const std::string_view contenido = bytes.substr(0, finales.inicio);
-    for (const RegistroFea& f : finales.firmas) {
-        bool verifica = false;
-        for (const Credencial& c : credenciales) {
-            if (f.certificado == ossl::serialHex(c.cert.get()) &&
-                ossl::verifySha256(X509_get0_pubkey(c.cert.get()), contenido, f.firma)) {
-                verifica = true;
-                break;
-            }
-        }
-        if (!verifica) {
-            return bytes;
-        }
-    }
-    return contenido;
-}
-
 }  // namespace
 
 bool tipoDocumentoValido(std::uint8_t tipo) {
@@ -98,16 +62,14 @@ bool tipoDocumentoValido(std::uint8_t tipo) {
            tipo == firma::kTipoEA || tipo == firma::kTipoEB;
 }
 
-std::error_code OpenSslSigningLibrary::leeArchivo(Leido leido, const std::string& path,
-                                                  std::string& bytes) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(toFsPath(path), ec);
-    if (!ec && leido.path == path && leido.size == size && leido.time &&
+std::error_code OpenSslSigningLibrary::escanea(Leido leido, const std::string& path,
+                                               EscaneoArchivo& out) {
+    if (leido.path == path && leido.time && fileSize(path) == leido.escaneo.size &&
         leido.time == modificationTime(path)) {
-        bytes = std::move(leido.bytes);
+        out = std::move(leido.escaneo);
         return {};
     }
-    return readFileBytes(path, bytes);
+    return escaneaArchivo(path, kRegistrosFirma, out);
 }
 
 FirmaCode OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*tipo*/,
@@ -117,14 +79,13 @@ FirmaCode OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*t
         return firma::kBuscaArchivoNoEncontrado;
     }
     path = resolvePath(path);
-    Leido leido{path, 0, modificationTime(path), {}};
-    if (readFileBytes(path, leido.bytes)) {
-        return firma::kBuscaArchivoNoLegible;
-    }
-    leido.size = leido.bytes.size();
+    Leido leido{path, modificationTime(path), {}};
     // The whole file: closing records made here name only CURPs of the
     // content, and a CURP in a line that merely looks like one is content.
-    const auto curps = buscaCurps(leido.bytes, kRegistrosFirma);
+    if (escaneaArchivo(path, kRegistrosFirma, leido.escaneo)) {
+        return firma::kBuscaArchivoNoLegible;
+    }
+    const auto& curps = leido.escaneo.curps;
     for (std::size_t i = 0; i < curps.size(); ++i) {
         escribeCampo(registros[i], CampoFirma::Curp, curps[i] + '\0');
     }
@@ -134,7 +95,7 @@ FirmaCode OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*t
 
 FirmaCode OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uint8_t tipo,
                                                      RegistrosFirma& registros) {
-    // What the search read is used by this call or not at all.
+    // What the search found is used by this call or not at all.
     Leido leido = std::move(leido_);
     leido_ = {};
     if (!tipoDocumentoValido(tipo)) {
@@ -152,41 +113,23 @@ FirmaCode OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uin
     if (firmantes.empty()) {
         return firma::kSinFirmantes;
     }
-    std::vector<Credencial> credenciales(firmantes.size());
+    std::vector<ossl::Credencial> credenciales(firmantes.size());
     for (std::size_t i = 0; i < firmantes.size(); ++i) {
         if (const FirmaCode r = cargaCredencial(firmantes[i], credenciales[i]); r != firma::kOk) {
             return r;
         }
     }
-    std::string bytes;
-    if (leeArchivo(std::move(leido), path, bytes)) {
+    EscaneoArchivo escaneo;
+    if (escanea(std::move(leido), path, escaneo)) {
         return firma::kArchivoNoLegible;
     }
-    const std::string_view contenido = contenidoPropio(bytes, credenciales);
-    if (cuentaRegistros(contenido, "201") > 1) {
+    if (escaneo.registros201 > 1) {
         return firma::kVariosRegistros201;
     }
-    if (terminaEnRegistroFea(contenido)) {
+    if (escaneo.terminaEnFeaSinFin) {
         return firma::kRegistroFeaAjeno;
     }
-    const std::array<std::string_view, 2> firmado{contenido, finDeLinea(contenido)};
-    std::string cierre;
-    for (const Credencial& c : credenciales) {
-        const auto signature = ossl::signSha256(c.key.get(), firmado);
-        if (!signature) {
-            return firma::kSinDescripcion;
-        }
-        cierre += lineaFea({c.curp, ossl::serialHex(c.cert.get()), *signature});
-    }
-    const std::array<std::string_view, 3> archivo{firmado[0], firmado[1], cierre};
-    std::string temp;
-    if (writeTemporaryFile(path, archivo, temp)) {
-        return firma::kSinArchivoTemporal;
-    }
-    if (replaceWithTemporary(temp, path)) {
-        return firma::kNoSeRenombro;
-    }
-    return firma::kOk;
+    return ossl::escribeFirmado(path, escaneo, credenciales);
 }
 
 }  // namespace torva

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "signing/SignedFileScan.h"
 #include "signing/SigningLibrary.h"
 
 namespace torva {
@@ -16,8 +17,11 @@ namespace torva {
 // signed file (layout in signing/SignedFile.h) to a temporary file beside it
 // and renames that over the original, so a failure never changes the file.
 //
-// The file is read once: the search keeps its bytes for the signature that
-// follows it, which takes them when the file has not changed in between.
+// The file is never held whole: the search reads it once in pieces for its
+// CURPs, its 201 records and the closing records it ends in, and keeps what
+// it found for the signature that follows it (which scans it again when it
+// changed in between); the signature reads it once more, copying it while it
+// takes its digest.
 class OpenSslSigningLibrary final : public SigningLibrary {
   public:
     FirmaCode BuscaCurpsG(std::string& path, std::uint8_t tipoDocumento,
@@ -28,12 +32,12 @@ class OpenSslSigningLibrary final : public SigningLibrary {
   private:
     struct Leido {
         std::string path;
-        std::uintmax_t size = 0;
         std::optional<FileTime> time;
-        std::string bytes;
+        EscaneoArchivo escaneo;
     };
-    // The bytes the search read, when they are still the file's; else read it.
-    static std::error_code leeArchivo(Leido leido, const std::string& path, std::string& bytes);
+    // What the search found, when the file is still the one it read; else
+    // the file scanned again.
+    static std::error_code escanea(Leido leido, const std::string& path, EscaneoArchivo& out);
 
     Leido leido_;
 };

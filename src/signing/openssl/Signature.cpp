@@ -63,6 +63,65 @@ std::optional<std::string> signSha256(EVP_PKEY* key, std::span<const std::string
     return toBase64(signature);
 }
 
+Sha256::Sha256() : ctx_(EVP_MD_CTX_new()) {
+    ok_ = ctx_ && EVP_DigestInit_ex(ctx_.get(), EVP_sha256(), nullptr) == 1;
+}
+
+bool Sha256::update(std::string_view bytes) {
+    ok_ = ok_ && EVP_DigestUpdate(ctx_.get(), bytes.data(), bytes.size()) == 1;
+    return ok_;
+}
+
+std::optional<Digest> Sha256::final() {
+    Digest digest{};
+    unsigned int length = 0;
+    if (!ok_ || EVP_DigestFinal_ex(ctx_.get(), digest.data(), &length) != 1 ||
+        length != digest.size()) {
+        return std::nullopt;
+    }
+    ok_ = false;
+    return digest;
+}
+
+namespace {
+
+// A context to sign or verify a SHA-256 digest with the key: RSA keys get
+// PKCS#1 v1.5, as EVP_DigestSign gives them.
+using PKeyCtx = std::unique_ptr<EVP_PKEY_CTX, Deleter<EVP_PKEY_CTX, EVP_PKEY_CTX_free>>;
+PKeyCtx digestContext(EVP_PKEY* key, int (*init)(EVP_PKEY_CTX*)) {
+    PKeyCtx ctx(EVP_PKEY_CTX_new(key, nullptr));
+    if (!ctx || init(ctx.get()) != 1 ||
+        EVP_PKEY_CTX_set_signature_md(ctx.get(), EVP_sha256()) != 1) {
+        return nullptr;
+    }
+    return ctx;
+}
+
+}  // namespace
+
+std::optional<std::string> signDigest(EVP_PKEY* key, const Digest& digest) {
+    const PKeyCtx ctx = digestContext(key, EVP_PKEY_sign_init);
+    std::size_t length = 0;
+    if (!ctx || EVP_PKEY_sign(ctx.get(), nullptr, &length, digest.data(), digest.size()) != 1) {
+        return std::nullopt;
+    }
+    std::string signature(length, '\0');
+    if (EVP_PKEY_sign(ctx.get(), reinterpret_cast<unsigned char*>(signature.data()), &length,
+                      digest.data(), digest.size()) != 1) {
+        return std::nullopt;
+    }
+    signature.resize(length);
+    return toBase64(signature);
+}
+
+bool verifyDigest(EVP_PKEY* publicKey, const Digest& digest, std::string_view base64) {
+    const auto signature = fromBase64(base64);
+    const PKeyCtx ctx = digestContext(publicKey, EVP_PKEY_verify_init);
+    return signature && ctx &&
+           EVP_PKEY_verify(ctx.get(), reinterpret_cast<const unsigned char*>(signature->data()),
+                           signature->size(), digest.data(), digest.size()) == 1;
+}
+
 bool verifySha256(EVP_PKEY* publicKey, std::string_view bytes, std::string_view base64) {
     const auto signature = fromBase64(base64);
     MdCtx ctx(EVP_MD_CTX_new());
