@@ -81,7 +81,8 @@ void cierre(CycleContext& ctx) {
         ctx.cycle.noticeAge = 0;
     }
     MuestraPendientes(ctx);
-    DisconnectFromHost(ctx.ftp);
+    // The session is closed either way; the next pass connects anew.
+    (void)DisconnectFromHost(ctx.ftp);
 }
 
 void pasada(CycleContext& ctx) {

@@ -148,7 +148,8 @@ bool firmaSiToca(Pass& pass, const std::string& path, const std::string& name) {
         return false;
     }
     if (*tipo == firma::kTipoPedimento) {
-        AjustaRegistros(path, ctx.config, ctx.dialogs);
+        // A repair that fails has told the operator; the file is signed as it stands.
+        (void)AjustaRegistros(path, ctx.config, ctx.dialogs);
     }
     std::string signedPath = path;
     std::uint8_t t = *tipo;

@@ -12,7 +12,7 @@
 namespace torva {
 
 // `AjustaRegistros`' result: 0 when the file was repaired.
-enum class AjusteCode : int {};
+enum class [[nodiscard]] AjusteCode : int{};
 
 namespace ajuste {
 inline constexpr AjusteCode kOk{0};

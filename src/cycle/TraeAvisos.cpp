@@ -11,7 +11,9 @@ void TraeAvisos(CycleContext& ctx) {
         const BusyCursor busy(ctx.dialogs);
         ctx.captions.set(Caption::LblDespliega, "Conectandose para traer Avisos, espere.");
         FtpSession session = ctx.session();
-        ReceiveMultipleFiles(session, ctx.config.get(slot::kReceiveDir), remote::kGeneral, "*.*");
+        // A failure is shown by the session; the notices held stay.
+        (void)ReceiveMultipleFiles(session, ctx.config.get(slot::kReceiveDir), remote::kGeneral,
+                                   "*.*");
     }
     ctx.captions.set(Caption::LblDespliega, "Listo para iniciar");
     CargaAvisos(ctx);

@@ -30,15 +30,16 @@ void muestraPatente(MainState& state, const Clock& clock) {
 // error opens the routes panel.
 void RevisaConfiguracionInicial(MainState& state, MainPorts& ports) {
     const ProfileContext ctx = state.profiles(ports.dialogs);
-    RevisaArchivosTipo(ctx);
+    // At load the checks only tell the operator; the cycle checks again.
+    (void)RevisaArchivosTipo(ctx);
     if (!state.config.flag(slot::kRoutes)) {
         return;
     }
     // A failed route check opens the routes panel itself.
     if (ok(RevisaRutas(ctx, state.config.get(slot::kSendRoutes),
                        state.config.get(slot::kSendLetters), kSendRoutes))) {
-        RevisaRutas(ctx, state.config.get(slot::kReceiveRoutes),
-                    state.config.get(slot::kReceiveLetters), kReceiveRoutes);
+        (void)RevisaRutas(ctx, state.config.get(slot::kReceiveRoutes),
+                          state.config.get(slot::kReceiveLetters), kReceiveRoutes);
     }
 }
 

@@ -11,11 +11,11 @@
 namespace torva {
 
 // RevisaArchivosTipo's result: 1 when the letter lists pair up.
-enum class TiposCode : int { Error = 0, Ok = 1 };
+enum class [[nodiscard]] TiposCode : int{Error = 0, Ok = 1};
 // RevisaRutas' and RevisaDir's result: 0 when the routes or folders are usable.
-enum class RevisaCode : int { Ok = 0, Error = 1 };
+enum class [[nodiscard]] RevisaCode : int{Ok = 0, Error = 1};
 // ValidaDir's result: 1 for a valid local directory.
-enum class DirCode : int { Invalid = 0, Valid = 1 };
+enum class [[nodiscard]] DirCode : int{Invalid = 0, Valid = 1};
 
 inline constexpr TiposCode kRevisaArchivosTipoOk = TiposCode::Ok;
 inline constexpr TiposCode kRevisaArchivosTipoError = TiposCode::Error;

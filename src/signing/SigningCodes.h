@@ -6,11 +6,11 @@ namespace torva {
 
 // Result codes of the signing library's two entry points: 0 is signed (or
 // found), anything else a failure.
-enum class FirmaCode : std::int32_t {};
+enum class [[nodiscard]] FirmaCode : std::int32_t{};
 
 // What `FirmaArchivo` returns: 0 only when the file was signed; 1 when the
 // operator answered a box; else the search's own code.
-enum class FirmaResult : std::int32_t {};
+enum class [[nodiscard]] FirmaResult : std::int32_t{};
 
 namespace firma {
 

@@ -6,11 +6,11 @@
 // component's error codes, each explained to the operator by DescripcionError.
 namespace torva {
 
-enum class FtpCode : std::int16_t {};
+enum class [[nodiscard]] FtpCode : std::int16_t{};
 
 // `ConnectToHost`'s result: 0 when the session is open, else the code of the
 // failed connection, widened.
-enum class ConnectCode : std::int32_t {};
+enum class [[nodiscard]] ConnectCode : std::int32_t{};
 
 namespace ftp {
 inline constexpr FtpCode kOk{0};

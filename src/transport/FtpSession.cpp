@@ -57,7 +57,8 @@ ConnectCode ConnectToHost(FtpSession& session) {
     if (session.client.IsConnected()) {
         return widen(ftp::kOk);
     }
-    InitializeFTPControl(session);
+    // It cannot fail: it only copies the settings.
+    (void)InitializeFTPControl(session);
     const ConnectCode code = widen(session.client.Connect());
     if (!ok(code)) {
         setEvento(session, "ERROR al conectar- " + std::to_string(codeNumber(code)));

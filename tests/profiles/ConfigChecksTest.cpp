@@ -55,7 +55,7 @@ TEST(ConfigChecks, LetterListsMustPairUp) {
     }
     Checks k;
     k.config.set(slot::kReceiveLetters, "m,r");
-    RevisaArchivosTipo(k.view());
+    (void)RevisaArchivosTipo(k.view());
     EXPECT_EQ(k.dialogs.shown.at(0).text,
               "ERROR: Es imposible continuar, en la configuración de tipos de Archivos, no "
               "coinciden el numero de los tipos de archivos de Envio y Recibo");
@@ -130,7 +130,7 @@ TEST(ConfigChecks, ATrailingCommaBelongsToTheLastRoute) {
 TEST(ConfigChecks, RoutesPanelOpensOnlyWhileItsButtonIsVisible) {
     Checks k;
     k.edit.setPanel(Panel::Servidor);
-    RevisaRutas(k.view(), "", "m,b", kSendRoutes);
+    (void)RevisaRutas(k.view(), "", "m,b", kSendRoutes);
     EXPECT_EQ(k.edit.panel(), Panel::Servidor);
 }
 

@@ -91,7 +91,7 @@ TEST(CurlFtpClient, OneLoginServesTheWholeSession) {
         EXPECT_EQ(f.client.DownloadFiles(f.local.path(), "ENV/general", "*.*"), ftp::kOk);
     }
     EXPECT_EQ(readBytes(logins), "usuario1234\n");
-    f.client.Disconnect();
+    EXPECT_EQ(f.client.Disconnect(), ftp::kOk);
     ASSERT_EQ(f.client.Connect(), ftp::kOk);
     EXPECT_EQ(readBytes(logins), "usuario1234\nusuario1234\n");
 }

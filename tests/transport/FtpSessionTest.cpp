@@ -45,7 +45,7 @@ TEST(FtpSession, InitializeFTPControlTakesTrimmedSlotsAndThePassiveBox) {
     EXPECT_EQ(settings.UserPassword, "clave");
     EXPECT_EQ(settings.PassiveMode, 0);
     s.config.setFlag(slot::kPassive, true);
-    InitializeFTPControl(s.session);
+    EXPECT_EQ(InitializeFTPControl(s.session), ftp::kOk);
     EXPECT_EQ(settings.PassiveMode, 1);
 }
 
@@ -157,7 +157,7 @@ TEST(FtpSession, FilesLeftUndoneAreNamedInTheStatusLine) {
             makeDirectory(f.local.file(name));
             writeBytes(f.remoteFile(std::string("ENV/general/") + name), name);
         }
-        ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*");
+        (void)ReceiveMultipleFiles(s.session, f.local.path(), "ENV/general", "*.*");
         EXPECT_EQ(s.evento(), "Esta pendiente el archivo - 25743 b.gen, d.gen, e.gen y 2 más");
     }
     {

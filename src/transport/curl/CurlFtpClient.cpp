@@ -84,7 +84,7 @@ CurlFtpClient::CurlFtpClient() : random_(std::random_device{}()) {
 
 CurlFtpClient::~CurlFtpClient() {
     deadline_ = Clock::now() + std::chrono::seconds(session_.timeouts.quit);
-    quit();
+    (void)quit();  // closed either way
     dropSession();
 }
 
@@ -232,8 +232,9 @@ FtpCode CurlFtpClient::failure(const Attempt& a, FtpStep step) {
 FtpCode CurlFtpClient::Connect() {
     return guarded([this]() -> FtpCode {
         beginCall();
-        // Always a new login, with the settings as they are now.
-        quit();
+        // Always a new login, with the settings as they are now; the old
+        // session is closed whatever its QUIT answers.
+        (void)quit();
         dropSession();
         session_ = settings_;
         beginCall();

@@ -133,7 +133,8 @@ bool CurlFtpClient::removePartialUpload(const std::string& remotePath) {
     if (a.result == CURLE_OK || a.result == CURLE_REMOTE_FILE_NOT_FOUND) {
         return true;
     }
-    failure(a, FtpStep::Upload);
+    // Only the session's fate matters here: the caller reports the upload's own code.
+    (void)failure(a, FtpStep::Upload);
     return false;
 }
 
