@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/DateText.h"
 #include "platform/OperatorDialogs.h"
 #include "profiles/ProfileContext.h"
 #include "signing/SigningLibrary.h"
@@ -55,6 +56,8 @@ struct CycleContext {
     // None when the program runs without a signing library.
     SigningLibrary* signer = nullptr;
     PassFaults faults{};
+    // The clock label's designators, read from the locale once per window.
+    AmPmDesignators amPm{};
 
     // The pass makes no further transfer: the operator asked to stop, or
     // the session was lost.

@@ -73,16 +73,15 @@ void revisaCambioDeDia(CycleContext& ctx) {
 
 }  // namespace
 
-std::string formatClockLabel(const LocalDateTime& t) {
+std::string formatClockLabel(const LocalDateTime& t, const AmPmDesignators& designators) {
     const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
-    char text[48];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d %s", hour12, t.minute, t.second,
-                  t.hour < 12 ? "AM" : "PM");
-    return text;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d ", hour12, t.minute, t.second);
+    return text + (t.hour < 12 ? designators.am : designators.pm);
 }
 
 void TmrControl_Timer(CycleContext& ctx) {
-    ctx.captions.set(Caption::Hora, formatClockLabel(ctx.clock.now()));
+    ctx.captions.set(Caption::Hora, formatClockLabel(ctx.clock.now(), ctx.amPm));
     cuentaCiclo(ctx);
     cuentaAvisos(ctx);
     revisaCambioDeDia(ctx);

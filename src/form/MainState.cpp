@@ -12,10 +12,11 @@ void MainState::setObserver(MainObserver* observer) {
 }
 
 CycleContext cycleContext(MainState& state, MainPorts& ports) {
-    return {state.config,       state.captions,     state.lists,     state.edit,
-            state.gauges,       state.cycle,        state.julianDay, state.letterOffset,
-            state.profileIndex, state.configPath(), ports.dialogs,   ports.clock,
-            ports.ftpClient(),  ports.signer};
+    return {
+        state.config,  state.captions,  state.lists,        state.edit,         state.gauges,
+        state.cycle,   state.julianDay, state.letterOffset, state.profileIndex, state.configPath(),
+        ports.dialogs, ports.clock,     ports.ftpClient(),  ports.signer,       {},
+        ports.amPm};
 }
 
 }  // namespace torva

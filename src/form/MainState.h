@@ -6,6 +6,7 @@
 #include "cycle/CycleContext.h"
 #include "form/OfflineFtpClient.h"
 #include "platform/Clock.h"
+#include "platform/DateText.h"
 #include "platform/OperatorDialogs.h"
 #include "profiles/ConfigChecks.h"
 #include "profiles/ConfigFile.h"
@@ -53,6 +54,8 @@ struct MainPorts {
     FtpClient* ftp = nullptr;
     // None when the program runs without a signing library.
     SigningLibrary* signer = nullptr;
+    // The clock label's designators of the user's locale.
+    AmPmDesignators amPm = localeAmPmDesignators();
     // Stands in for the client until one is wired in.
     OfflineFtpClient offline{};
 

@@ -13,8 +13,8 @@ std::string formatTime(const LocalDateTime& t);
 
 // The designators of the hours before and after noon, in UTF-8.
 struct AmPmDesignators {
-    std::string am;
-    std::string pm;
+    std::string am = "AM";
+    std::string pm = "PM";
 };
 // The user's locale's designators (Windows: the user's default locale; POSIX:
 // LC_TIME of the environment); "AM" and "PM" where the locale gives none or

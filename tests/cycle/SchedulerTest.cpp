@@ -91,6 +91,10 @@ TEST(Scheduler, ClockLabelUsesTwelveHours) {
                           Case{12, 0, 1, "12:00:01 PM"}, Case{9, 59, 59, "09:59:59 AM"}}) {
         EXPECT_EQ(formatClockLabel({2026, 1, 1, c.hour, c.minute, c.second}), c.label);
     }
+    // The locale's own designators, as Windows gives them for Spanish.
+    const AmPmDesignators spanish{"a. m.", "p. m."};
+    EXPECT_EQ(formatClockLabel({2026, 1, 1, 9, 5, 0}, spanish), "09:05:00 a. m.");
+    EXPECT_EQ(formatClockLabel({2026, 1, 1, 21, 5, 0}, spanish), "09:05:00 p. m.");
 }
 
 // A message box inside a pass lets ticks run: they move the clock, but start
