@@ -1,5 +1,6 @@
 #include "profiles/HaceRespaldo.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "names/WorkDirs.h"
@@ -102,7 +103,8 @@ bool HaceRespaldo(const ProfileContext& ctx, const std::string& configDirectory,
     }
 
     copies.copy(store.listPath(), kProfileFileName);
-    for (std::size_t k = 0; k < keys.size(); ++k) {
+    const std::size_t profiles = std::min(keys.size(), kMaxProfiles);
+    for (std::size_t k = 0; k < profiles; ++k) {
         const std::string file = store.configPath(k);
         if (!isRegularFile(file)) {
             showCritical(ctx.dialogs,

@@ -1,5 +1,6 @@
 #include "profiles/RecuperaConfiguracion.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "names/WorkDirs.h"
@@ -94,7 +95,9 @@ bool RecuperaConfiguracion(const ProfileContext& ctx, const std::string& configD
 
     const ProfileStore store(configDirectory);
     std::vector<std::string> failed;
-    for (std::size_t k = 0; k < keys.size(); ++k) {
+    // A profile past the last index the window can hold has no configuration file.
+    const std::size_t profiles = std::min(keys.size(), kMaxProfiles);
+    for (std::size_t k = 0; k < profiles; ++k) {
         const std::string file = backupConfigPath(folder, k);
         if (!matchesKey(file, keys[k])) {
             showCritical(ctx.dialogs,
