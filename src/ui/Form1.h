@@ -90,6 +90,7 @@ class Form1 : public QMainWindow, public MainObserver {
     void refresh();
     void scheduleRefresh();
     void bindSettingsControls();
+    void bindRespaldo();
 
     void showAbout();
 
