@@ -17,7 +17,10 @@ class SessionFolios final : public FolioService {
     bool fetchAuthorization(const std::string& localPath) override {
         return ok(ReceiveFile(session_, localPath, remote::kFolios));
     }
-    void closeSession() override { DisconnectFromHost(session_.client); }
+    void closeSession() override {
+        // The session is closed either way; the authorization is decided.
+        (void)DisconnectFromHost(session_.client);
+    }
 
   private:
     FtpSession session_;
