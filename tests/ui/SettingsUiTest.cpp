@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 #include <QTest>
 
 #include "support/ScriptedDialogs.h"
@@ -70,6 +71,18 @@ TEST(SettingsUi, DoubleClickOnThePictureTogglesTheHiddenFields) {
     EXPECT_FALSE(w.get<QLineEdit>("TxtConfiguration(17)")->isVisible());
     QTest::mouseDClick(w.get<QWidget>("Image3(0)"), Qt::LeftButton);
     EXPECT_TRUE(host->isVisible());
+}
+
+// The FTP password and the key's pass phrase show "*" for each character typed.
+TEST(SettingsUi, SecretFieldsShowAsterisks) {
+    Window w;
+    for (const char* name : {"TxtConfiguration(2)", "TxtConfiguration(15)"}) {
+        auto* field = w.get<QLineEdit>(QString::fromLatin1(name));
+        EXPECT_EQ(field->echoMode(), QLineEdit::Password) << name;
+        EXPECT_EQ(field->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, field),
+                  '*')
+            << name;
+    }
 }
 
 TEST(SettingsUi, SliderAndBoxesFollowEachOther) {
