@@ -18,4 +18,8 @@ CycleContext cycleContext(MainState& state, MainPorts& ports) {
             ports.ftpClient(),  ports.signer};
 }
 
+PruebasContext pruebasContext(MainState& state, MainPorts& ports) {
+    return {state.pruebas, state.captions, state.config, state.cycle, ports.dialogs, ports.ping1};
+}
+
 }  // namespace torva
