@@ -26,6 +26,8 @@ void inicia(PruebasContext& ctx, IcmpEcho& ping) {
     ctx.pruebas.setCmdPruebasCaption(kCaptionTerminarPrueba);
     ctx.pruebas.vaciaSalida();
     ping.setTargetHost(sinBlancos(ctx.pruebas.hostName));
+    // The counts, loss and rating are this test's alone.
+    ping.setClearStatistics(true);
     libera(ctx.pruebas, false);
     ctx.comenta("Se esta ejecutando el modo de prueba constante a la dirección " +
                     ctx.pruebas.hostName +

@@ -235,6 +235,9 @@ TEST(Pruebas, ConstantTestRunsUntilStoppedAndLocksTheOthers) {
         PruebasFixture f;
         f.pruebas.setCheck1(synchronous);
         f.pruebas.hostName = " 127.0.0.1";
+        // A request before: not counted in the constant test.
+        ComdProbar_Click(f.ctx);
+        f.runner.runUntil([&] { return f.pruebas.recvLabel() == "1"; }, 3000);
         CmdPruebas_Click(f.ctx);
 
         EXPECT_TRUE(f.ping.Repeating());
@@ -249,8 +252,19 @@ TEST(Pruebas, ConstantTestRunsUntilStoppedAndLocksTheOthers) {
         EXPECT_TRUE(f.pruebas.botonLibre(PruebaBoton::CmdPruebas));
         EXPECT_TRUE(f.pruebas.inicioBloqueado());
         // The first at once, then one a second.
-        ASSERT_TRUE(f.runner.runUntil([&] { return f.pruebas.sendLabel() == "3"; }, 4000));
+        const auto replies = [&] {
+            const std::string& out = f.pruebas.salida();
+            std::size_t n = 0;
+            for (auto at = out.find("icmp_seq="); at != std::string::npos;
+                 at = out.find("icmp_seq=", at + 1)) {
+                ++n;
+            }
+            return n;
+        };
+        ASSERT_TRUE(f.runner.runUntil([&] { return replies() == 3; }, 4000));
+        EXPECT_EQ(f.pruebas.sendLabel(), "3");
         EXPECT_EQ(f.pruebas.recvLabel(), "3");
+        EXPECT_NE(f.pruebas.salida().find("icmp_seq=1,"), std::string::npos);
         EXPECT_EQ(f.pruebas.lossLabel(), "0%");
         EXPECT_EQ(f.pruebas.resultado(), "Excelente");
 
