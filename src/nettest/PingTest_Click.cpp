@@ -69,7 +69,10 @@ void PingTest_Click(PruebasContext& ctx) {
             ctx.pruebas, {PruebaBoton::PingTest, PruebaBoton::ComdProbar, PruebaBoton::CmdPruebas});
         if (IcmpEcho* ping = ctx.ping1) {
             ping->setClearStatistics(true);
-            ping->setSynchronous(ctx.pruebas.check1());
+            // Each stage waits for its replies whatever "Síncrono" says: a
+            // request that is not waited for cannot fail its stage, and the
+            // test would call a silent line good. The window runs on meanwhile.
+            ping->setSynchronous(true);
             const std::string host = ctx.pruebas.hostName;
             const Etapa etapas[] = {
                 {std::string(50, ' ') + "PROBANDO COMUNICACIÓN LOCAL\r\n", ping->LocalAddress(),

@@ -84,20 +84,24 @@ TEST(Pruebas, ThreeStagesOnLoopbackEndWithTheClosingLineAndTheGoodNews) {
 
 TEST(Pruebas, AnUnreachableOutsideHostNamesTheInternetAndTheServiceIsNotTried) {
     TORVA_NEED_ICMP();
-    PruebasFixture f;
-    f.pruebas.hostName = "no.existe.prueba";
-    std::vector<std::string> targets;
-    f.runner.whileWaiting = [&] { targets.push_back(f.ping.TargetHost()); };
-    PingTest_Click(f.ctx);
+    for (const bool synchronous : {true, false}) {
+        SCOPED_TRACE(synchronous);
+        PruebasFixture f;
+        f.pruebas.setCheck1(synchronous);
+        f.pruebas.hostName = "no.existe.prueba";
+        std::vector<std::string> targets;
+        f.runner.whileWaiting = [&] { targets.push_back(f.ping.TargetHost()); };
+        PingTest_Click(f.ctx);
 
-    EXPECT_EQ(targets, (std::vector<std::string>{"127.0.0.1", "127.0.0.1", "127.0.0.1",
-                                                 "no.existe.prueba"}));
-    EXPECT_EQ(f.comentario(), kFallaInternet);
-    EXPECT_EQ(f.pruebas.colorComentario(), ColorComentario::Rojo);
-    EXPECT_NE(f.pruebas.salida().find(kExterna), std::string::npos);
-    EXPECT_EQ(f.pruebas.salida().find(kTorva), std::string::npos);
-    EXPECT_EQ(f.pruebas.salida().find("FIN DE PRUEBA"), std::string::npos);
-    EXPECT_TRUE(allFree(f.pruebas));
+        EXPECT_EQ(targets, (std::vector<std::string>{"127.0.0.1", "127.0.0.1", "127.0.0.1",
+                                                     "no.existe.prueba"}));
+        EXPECT_EQ(f.comentario(), kFallaInternet);
+        EXPECT_EQ(f.pruebas.colorComentario(), ColorComentario::Rojo);
+        EXPECT_NE(f.pruebas.salida().find(kExterna), std::string::npos);
+        EXPECT_EQ(f.pruebas.salida().find(kTorva), std::string::npos);
+        EXPECT_EQ(f.pruebas.salida().find("FIN DE PRUEBA"), std::string::npos);
+        EXPECT_TRUE(allFree(f.pruebas));
+    }
 }
 
 TEST(Pruebas, NoSocketIsSaidInRedAndNothingRuns) {

@@ -116,6 +116,26 @@ TEST(PruebasUi, ThreeStagesRunWhileTheWindowKeepsGoingWithIniciarLocked) {
     EXPECT_TRUE(w.find<QPushButton>("PingTest")->isEnabled());
 }
 
+TEST(PruebasUi, ClosingDuringATestClosesAfterIt) {
+    TORVA_NEED_ICMP();
+    Window w;
+    LateEcho echo;
+    SystemResolver resolver;
+    w.form.setEchoTransport(&echo, &resolver);
+    w.typeHost(QStringLiteral("127.0.0.1"));
+    QTimer::singleShot(150, &w.form, &QWidget::close);
+    bool openMidTest = false;
+    QTimer::singleShot(450, [&] { openMidTest = w.form.isVisible(); });
+    QTest::mouseClick(w.find<QPushButton>("PingTest"), Qt::LeftButton);
+
+    EXPECT_TRUE(openMidTest);
+
+    // The test ran to its end, then the window closed.
+    EXPECT_TRUE(
+        w.find<QTextEdit>("PingOutPut")->toPlainText().contains(QStringLiteral("FIN DE PRUEBA")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.form.isVisible(); }, 2000));
+}
+
 TEST(PruebasUi, ConstantTestCountsUntilStoppedAndTheCycleLocksTheTests) {
     TORVA_NEED_ICMP();
     Window w;
