@@ -2,6 +2,7 @@
 #include <memory>
 #include <QApplication>
 
+#include "nettest/icmp/SystemEcho.h"
 #include "platform/Clock.h"
 #include "platform/ProgramDirectory.h"
 #include "signing/openssl/OpenSslSigningLibrary.h"
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
     torva::SystemClock clock;
     torva::CurlFtpClient ftp;
     torva::OpenSslSigningLibrary signer;
+    torva::SystemEchoTransport echo;
+    torva::SystemResolver resolver;
     const std::string configDirectory = torva::programDirectory();
 
     auto entrada = std::make_unique<torva::ui::FrmEntrada>(configDirectory, dialogs);
@@ -35,6 +38,7 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(form.get());
     form->setFtpClient(&ftp);
     form->setSigningLibrary(&signer);
+    form->setEchoTransport(&echo, &resolver);
     torva::ui::centreOnScreen(form.get());
     form->load(static_cast<std::uint8_t>(*entrada->chosenIndex()), configDirectory);
     form->show();

@@ -19,4 +19,8 @@ CycleContext cycleContext(MainState& state, MainPorts& ports) {
         ports.amPm};
 }
 
+PruebasContext pruebasContext(MainState& state, MainPorts& ports) {
+    return {state.pruebas, state.captions, state.config, state.cycle, ports.dialogs, ports.ping1};
+}
+
 }  // namespace torva

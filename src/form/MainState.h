@@ -5,6 +5,9 @@
 
 #include "cycle/CycleContext.h"
 #include "form/OfflineFtpClient.h"
+#include "nettest/IcmpEcho.h"
+#include "nettest/PruebasContext.h"
+#include "nettest/PruebasState.h"
 #include "platform/Clock.h"
 #include "platform/DateText.h"
 #include "platform/OperatorDialogs.h"
@@ -31,6 +34,8 @@ struct MainState {
     EditState edit;
     Gauges gauges;
     CycleState cycle;
+    // The connection tab.
+    PruebasState pruebas;
 
     std::uint8_t profileIndex = 0;
     std::string configDirectory;
@@ -56,6 +61,8 @@ struct MainPorts {
     SigningLibrary* signer = nullptr;
     // The clock label's designators of the user's locale.
     AmPmDesignators amPm = localeAmPmDesignators();
+    // The echo component of the connection tab; none until the window wires one in.
+    IcmpEcho* ping1 = nullptr;
     // Stands in for the client until one is wired in.
     OfflineFtpClient offline{};
 
@@ -64,5 +71,8 @@ struct MainPorts {
 
 // The validation cycle's view of the main window.
 CycleContext cycleContext(MainState& state, MainPorts& ports);
+
+// The connectivity tests' view of the main window.
+PruebasContext pruebasContext(MainState& state, MainPorts& ports);
 
 }  // namespace torva

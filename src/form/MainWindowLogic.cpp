@@ -9,15 +9,13 @@
 #include "cycle/TmrControl_Timer.h"
 #include "logview/CargaBitacora.h"
 #include "names/JulianDay.h"
+#include "nettest/InicializaPruebas.h"
 #include "platform/DateText.h"
 #include "profiles/ConfigChecks.h"
 #include "transport/FtpSession.h"
 
 namespace torva {
 namespace {
-
-// Start-up step whose subsystem is not built yet; it keeps its place.
-void InicializaPruebas(MainState&) {}
 
 void muestraPatente(MainState& state, const Clock& clock) {
     const std::string patente = state.config.patente();
@@ -66,7 +64,8 @@ void CargaForm1(MainState& state, MainPorts& ports, std::uint8_t profileIndex,
     }
     CargaAvisos(ctx);
     muestraPatente(state, ports.clock);
-    InicializaPruebas(state);
+    PruebasContext pruebas = pruebasContext(state, ports);
+    InicializaPruebas(pruebas);
     state.config.setModified(false);
 }
 
@@ -76,6 +75,10 @@ void TmrControl_Timer(MainState& state, MainPorts& ports) {
 }
 
 void Start_Button_Click(MainState& state, MainPorts& ports) {
+    // A connectivity test runs: the cycle waits for its end.
+    if (state.pruebas.inicioBloqueado()) {
+        return;
+    }
     if (state.cycle.passInProgress()) {
         // Detener during a pass: it ends after the file in flight, then the
         // cycle stops. Iniciar waits for the pass that runs.

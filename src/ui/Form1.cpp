@@ -25,6 +25,7 @@
 #include "profiles/ServerChoice.h"
 #include "profiles/SignFlag.h"
 #include "ui/ClickableLabel.h"
+#include "ui/ConexionTab.h"
 #include "ui/DayListModel.h"
 #include "ui/FrmAbout.h"
 #include "ui/WaitingFtpClient.h"
@@ -126,6 +127,7 @@ Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QW
     }
     bindSettingsControls();
     bindRespaldo();
+    bindPruebas();
     connect(opnPrimario_, &QRadioButton::clicked, this, [this] {
         SeleccionaServidor(state_.profiles(ports_.dialogs), ServerOption::Primario);
     });
@@ -338,9 +340,7 @@ void Form1::showTab(int tab) {
 }
 
 void Form1::testsEnabledChanged() {
-    for (QPushButton* b : testButtons_) {
-        b->setEnabled(state_.cycle.testsEnabled());
-    }
+    conexion_->showButtons();
 }
 
 void Form1::passChanged() {

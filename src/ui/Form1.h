@@ -27,6 +27,7 @@ class QWidget;
 namespace torva::ui {
 
 class ClickableLabel;
+class ConexionTab;
 class DayListModel;
 class WaitingFtpClient;
 class WaitingSigningLibrary;
@@ -51,6 +52,9 @@ class Form1 : public QMainWindow, public MainObserver {
     // The signing library the outgoing pass signs with, if any. Its calls run
     // off the GUI thread.
     void setSigningLibrary(SigningLibrary* signer);
+    // The system's ICMP echo for the connection tab's tests; their requests
+    // run off the GUI thread.
+    void setEchoTransport(EchoTransport* transport, NameResolver* resolver);
 
     // MainObserver
     void slotChanged(int slot) override;
@@ -91,6 +95,7 @@ class Form1 : public QMainWindow, public MainObserver {
     void scheduleRefresh();
     void bindSettingsControls();
     void bindRespaldo();
+    void bindPruebas();
 
     void showAbout();
 
@@ -99,6 +104,7 @@ class Form1 : public QMainWindow, public MainObserver {
     std::unique_ptr<WorkerThread> worker_;
     std::unique_ptr<WaitingFtpClient> waitingFtp_;
     std::unique_ptr<WaitingSigningLibrary> waitingSigner_;
+    std::unique_ptr<ConexionTab> conexion_;
     // Captions changed during a pass and not shown yet.
     std::bitset<kCaptionCount> staleCaptions_;
     QTimer* refreshTimer_ = nullptr;
