@@ -125,6 +125,7 @@ Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QW
         });
     }
     bindSettingsControls();
+    bindAvisos();
     connect(opnPrimario_, &QRadioButton::clicked, this, [this] {
         SeleccionaServidor(state_.profiles(ports_.dialogs), ServerOption::Primario);
     });

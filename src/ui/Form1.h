@@ -64,6 +64,7 @@ class Form1 : public QMainWindow, public MainObserver {
     void showTab(int tab) override;
     void testsEnabledChanged() override;
     void passChanged() override;
+    void tickerColourChanged() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +91,7 @@ class Form1 : public QMainWindow, public MainObserver {
     void refresh();
     void scheduleRefresh();
     void bindSettingsControls();
+    void bindAvisos();
 
     void showAbout();
 

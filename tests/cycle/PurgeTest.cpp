@@ -57,8 +57,8 @@ TEST(Purge, FirstStartOfTheDayLeavesOnlyTodayAndKeepsResponsesInRespalda) {
     makeDirectory(joinPath(f.send, "m1234004.342"));
     f.put(joinPath(f.send, "Pend"), {"m1234005.342", "m1234005.343", "m9999005.342"});
     f.put(joinPath(f.send, "Rechaza"), {"m1234006.342", "m1234006.343"});
-    f.put(f.receive, {"r1234001.342", "m1234001.err", "c1234001.342", "1234342.log",
-                      "R1234009.342", "r1234001.343", "r9999001.342", "aviso.gen", "aviso.txt"});
+    f.put(f.receive, {"r1234001.342", "m1234001.err", "c1234001.342", "1234342.log", "R1234009.342",
+                      "r1234001.343", "r9999001.342", "aviso.gen", "aviso.txt"});
     const std::string response = joinPath(f.receive, "r1234001.342");
     const auto time = std::filesystem::last_write_time(toFsPath(response)) - std::chrono::hours(5);
     std::filesystem::last_write_time(toFsPath(response), time);
@@ -69,8 +69,8 @@ TEST(Purge, FirstStartOfTheDayLeavesOnlyTodayAndKeepsResponsesInRespalda) {
 
     f.purge();
 
-    EXPECT_EQ(namesIn(f.send), (Names{"Enviados", "Pend", "Rechaza", "m1234001.343",
-                                      "m1234003.342", "m1234004.342", "m9999001.342"}));
+    EXPECT_EQ(namesIn(f.send), (Names{"Enviados", "Pend", "Rechaza", "m1234001.343", "m1234003.342",
+                                      "m1234004.342", "m9999001.342"}));
     EXPECT_EQ(namesIn(f.in("Pend", "")), (Names{"m1234005.343", "m9999005.342"}));
     EXPECT_EQ(namesIn(f.in("Rechaza", "")), (Names{"m1234006.343"}));
     EXPECT_EQ(namesIn(f.receive), (Names{"Respalda", "aviso.gen", "r1234001.343", "r9999001.342"}));
@@ -125,9 +125,11 @@ TEST(Purge, SentCopiesKeepTheNineteenDaysBeforeTodayAcrossTheYear) {
         std::vector<const char*> kept;
     };
     const Case cases[] = {
-        {5, {"m1234001.005", "m1234001.100", "m1234001.351", "m9999001.200"},
+        {5,
+         {"m1234001.005", "m1234001.100", "m1234001.351", "m9999001.200"},
          {"m1234001.001", "m1234001.004", "m1234001.352", "m1234001.366", "m1234001.err"}},
-        {100, {"m1234001.001", "m1234001.080", "m9999001.050"},
+        {100,
+         {"m1234001.001", "m1234001.080", "m9999001.050"},
          {"m1234001.081", "m1234001.099", "m1234001.100", "m1234001.366", "m1234001.x7"}},
     };
     for (const Case& c : cases) {
@@ -191,8 +193,7 @@ TEST(Purge, AResponseWhoseCopyFailsStaysAndIsReported) {
     EXPECT_EQ(readBytes(joinPath(f.receive, "r1234001.342")), "contenido de r1234001.342");
     EXPECT_FALSE(pathExists(joinPath(f.receive, "1234342.log")));
     EXPECT_EQ(readBytes(joinPath(f.backup, "1234342.log")), "contenido de 1234342.log");
-    EXPECT_NE(f.caption(Caption::Evento).find("no se pudo copiar r1234001.342"),
-              std::string::npos);
+    EXPECT_NE(f.caption(Caption::Evento).find("no se pudo copiar r1234001.342"), std::string::npos);
 }
 
 // The tick in the first seconds of a new day: the old day's last search,

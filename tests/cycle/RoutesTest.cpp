@@ -88,8 +88,7 @@ TEST(Routes, CollectsTodaysFilesOfThePatenteAndRouteOnceSent) {
     f.collect();
     EXPECT_EQ(f.collected(),
               (Names{"E1234002.343", "e1234001.343", "ea1234003343", "s1234000012.343"}));
-    EXPECT_EQ(timeOf(joinPath(f.send, "e1234001.343")),
-              timeOf(joinPath(f.routeE, "e1234001.343")));
+    EXPECT_EQ(timeOf(joinPath(f.send, "e1234001.343")), timeOf(joinPath(f.routeE, "e1234001.343")));
 
     // Sent as collected: not collected again.
     for (const char* n : {"E1234002.343", "e1234001.343", "ea1234003343", "s1234000012.343"}) {
@@ -143,11 +142,11 @@ TEST(Routes, ResponseRoutingRules) {
         bool copied;
     };
     const Case cases[] = {
-        {"r1234567.123", "b", true},     {"r1234567.123", "e", false},
-        {"ra1234001123", "e", true},     {"Rb1234001123", "b", false},
-        {"a1234567.123", "e", true},     {"a1234567.123", "f", false},
-        {"a12340000012123", "f", true},  {"A12340000012123", "E", false},
-        {"x1234567.123", "s", true},     {"m1234567.err", "m", true},
+        {"r1234567.123", "b", true},    {"r1234567.123", "e", false},
+        {"ra1234001123", "e", true},    {"Rb1234001123", "b", false},
+        {"a1234567.123", "e", true},    {"a1234567.123", "f", false},
+        {"a12340000012123", "f", true}, {"A12340000012123", "E", false},
+        {"x1234567.123", "s", true},    {"m1234567.err", "m", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.response) + " to " + c.sendLetter);
@@ -182,8 +181,7 @@ TEST(Routes, DistributesTheDaysResponsesToTheirRoutes) {
     EXPECT_TRUE(namesIn(m).empty());
     EXPECT_EQ(readBytes(joinPath(b, "r1234567.343")), "respuesta r1234567.343");
     // The route folder that is missing: reported, the response kept.
-    EXPECT_NE(f.caption(Caption::Evento).find("no se pudo copiar t1234001.343"),
-              std::string::npos);
+    EXPECT_NE(f.caption(Caption::Evento).find("no se pudo copiar t1234001.343"), std::string::npos);
     EXPECT_TRUE(pathExists(joinPath(f.receive, "t1234001.343")));
     EXPECT_EQ(namesIn(f.receive).size(), 6U);
 }
