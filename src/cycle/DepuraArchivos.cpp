@@ -1,5 +1,6 @@
 #include "cycle/DepuraArchivos.h"
 
+#include <filesystem>
 #include <functional>
 
 #include "cycle/MismaCarpeta.h"
@@ -74,6 +75,17 @@ class Purga {
         }
     }
 
+    // A file of a listing, by its name as listed and known to be writable: no
+    // further look-up.
+    void removeListed(const std::string& directory, const DirEntry& entry) {
+        const std::string path = joinPath(directory, entry.name);
+        std::error_code ec;
+        std::filesystem::remove(toFsPath(path), ec);
+        if (ec) {
+            fail("ERROR, no se pudo borrar " + path);
+        }
+    }
+
     // Deletes the writable files of the folder that the rule names.
     void deleteWhere(const std::string& folder, const Rule& rule) {
         const std::string directory = resolvePath(folder);
@@ -82,7 +94,7 @@ class Purga {
                 continue;
             }
             if (rule(Candidate{entry, utf8ToAnsi(entry.name)})) {
-                remove(joinPath(directory, entry.name));
+                removeListed(directory, entry);
             }
         }
     }
@@ -127,7 +139,7 @@ void depuraRecibo(Purga& purga) {
             copies.added(entry.name);
         }
         if (!entry.readOnly) {
-            purga.remove(path);
+            purga.removeListed(receive, entry);
         }
     }
 }
