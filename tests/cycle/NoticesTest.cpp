@@ -52,7 +52,7 @@ TEST(Notices, LoadShowsTheFirstNoticeAndTheParticularOne) {
     CargaAvisos(ctx);
     EXPECT_EQ(f.caption(Caption::LblAvisoParticular), "Pago recibidogracias por su preferencia");
 
-    f.state.config.set(slot::kReceiveDir, "relativo");
+    f.state.config.set(slot::kReceiveDir, "1relativo");  // no local path anywhere
     CargaAvisos(ctx);
     EXPECT_TRUE(f.state.lists.get(ListId::Mensajes).empty());
 }
