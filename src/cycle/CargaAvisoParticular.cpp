@@ -37,10 +37,11 @@ std::vector<std::string> camposSeparados(std::string_view bytes) {
         }
         std::string field;
         if (pos < bytes.size() && bytes[pos] == '"') {
-            const std::size_t close = bytes.find('"', pos + 1);
+            // A quote left open ends with its line.
+            const std::size_t close = bytes.find_first_of("\"\r", pos + 1);
             const std::size_t end = close == std::string_view::npos ? bytes.size() : close;
             field = bytes.substr(pos + 1, end - pos - 1);
-            pos = end < bytes.size() ? end + 1 : end;
+            pos = end < bytes.size() && bytes[end] == '"' ? end + 1 : end;
             // What follows the closing quote up to the delimiter is dropped.
             while (pos < bytes.size() && !finDeCampo(bytes[pos])) {
                 ++pos;

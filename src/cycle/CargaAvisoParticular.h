@@ -10,7 +10,8 @@ namespace torva {
 
 // The fields of a comma-separated text as sequential input reads them:
 // fields end at a comma, a CR or a CR LF; blanks around a field are dropped;
-// a field in double quotes may hold commas. Lone line feeds stay in the field.
+// a field in double quotes may hold commas, and ends with its line when the
+// quote is left open. Lone line feeds stay in the field.
 std::vector<std::string> camposSeparados(std::string_view bytes);
 
 // The particular notice's text from the fields of aviso.txt: fields joined

@@ -67,6 +67,7 @@ TEST(Notices, ParticularNoticeReadsCommaFields) {
         {"  \"uno, dos\" , tres \r\ncuatro", "uno, dostrescuatro"},
         {"uno\ndos,tres", " uno dostres"},
         {"uno\n", " uno "},
+        {"\"abierto, sin cierre\r\notro", "abierto, sin cierreotro"},
         {"", ""},
     };
     for (const Case& c : cases) {
