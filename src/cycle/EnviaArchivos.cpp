@@ -260,9 +260,6 @@ void rechaza(Pass& pass, const std::string& path, const std::string& name, bool 
 void EnviaArchivos(CycleContext& ctx) {
     setEvento(ctx, "Inicia envío de Archivos de Validación");
     const bool rutas = ctx.config.flag(slot::kRoutes);
-    if (rutas) {
-        RecogeRutasAdicionales(ctx);
-    }
     const WorkDirs dirs = workDirs(ctx.config);
 
     std::error_code ec;
@@ -271,6 +268,9 @@ void EnviaArchivos(CycleContext& ctx) {
         // Without the registry every file would go out again.
         setEvento(ctx, "ERROR, no se pudo leer " + dirs.registry);
         return;
+    }
+    if (rutas) {
+        RecogeRutasAdicionales(ctx, registry);
     }
     const std::string sendDir = resolvePath(dirs.send);
     std::vector<DirEntry> entries = listDirectory(sendDir, ec);

@@ -23,6 +23,8 @@ struct CycleState : Observed {
     std::uint8_t noticeAge = 0;
     // Ticks since the notice ticker last moved.
     int tickerCount = 0;
+    // Position in `LstMensajes` of the next notice the ticker shows.
+    int noticeIndex = 0;
     // "1" asks for a pass at the next running tick.
     std::string txtActualizar;
     // The folder `RemoteFileListBox` lists: the pending markers.
@@ -41,6 +43,15 @@ struct CycleState : Observed {
         if (passInProgress_ != on) {
             passInProgress_ = on;
             notify([](MainObserver& o) { o.passChanged(); });
+        }
+    }
+    // The ticker shows a notice that begins with "**": red on the window
+    // colour instead of dark blue on the button colour.
+    bool tickerAlert() const { return tickerAlert_; }
+    void setTickerAlert(bool on) {
+        if (tickerAlert_ != on) {
+            tickerAlert_ = on;
+            notify([](MainObserver& o) { o.tickerColourChanged(); });
         }
     }
     // Detener, or the window closing, during a pass: the pass ends after the
@@ -63,6 +74,7 @@ struct CycleState : Observed {
 
   private:
     bool passInProgress_ = false;
+    bool tickerAlert_ = false;
     bool testsEnabled_ = true;
     int shownTab_ = kTabConfiguracion;
 };

@@ -61,6 +61,8 @@ class MainObserver {
     virtual void testsEnabledChanged() {}
     // A pass began or ended.
     virtual void passChanged() {}
+    // The colours of the notice ticker `LblDespliega`.
+    virtual void tickerColourChanged() {}
 };
 
 }  // namespace torva

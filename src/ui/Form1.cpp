@@ -128,6 +128,7 @@ Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QW
     bindSettingsControls();
     bindRespaldo();
     bindPruebas();
+    bindAvisos();
     connect(opnPrimario_, &QRadioButton::clicked, this, [this] {
         SeleccionaServidor(state_.profiles(ports_.dialogs), ServerOption::Primario);
     });

@@ -68,6 +68,7 @@ class Form1 : public QMainWindow, public MainObserver {
     void showTab(int tab) override;
     void testsEnabledChanged() override;
     void passChanged() override;
+    void tickerColourChanged() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +97,7 @@ class Form1 : public QMainWindow, public MainObserver {
     void bindSettingsControls();
     void bindRespaldo();
     void bindPruebas();
+    void bindAvisos();
 
     void showAbout();
 

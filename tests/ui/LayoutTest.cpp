@@ -77,7 +77,9 @@ TEST(Layout, EveryTabAndPanelFitsA1366By768ScreenAndThePanelsGiveTheSpaceBack) {
     writeSampleProfile(dir);
     Form1 form(dialogs, clock, HostIdentity{"pc-aduana", "192.0.2.7"});
     form.load(0, dir.path());
-    EXPECT_TRUE(dialogs.shown.empty());
+    // The sample's folders are Windows ones: the purge's folder check says so.
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text.rfind("ERROR: es imposible continuar", 0), 0u);
     auto& lists = form.state().lists;
     lists.set(ListId::Enviados, {"m1234001.343 - 09:12:04", "m1234002.343 - 09:14:40"});
     lists.set(ListId::Recibidos, {"m1234001.343 - 09:13:10"});
