@@ -1,15 +1,18 @@
 #include "Office.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "logview/DailyLog.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "profiles/ConfigFile.h"
-#include "support/ScriptedDialogs.h"
+#include "support/Profile.h"
 
 namespace torva::bench {
 namespace {
+
+using test::saveProfile;
 
 std::string fileName(char letter, int folio) {
     char text[32];
@@ -43,33 +46,26 @@ Office::Office(std::vector<std::string> serverArgs) {
     options.extraArgs = std::move(serverArgs);
     server = std::make_unique<test::FtpServer>(options);
 
-    ConfigRecord config;
-    const std::pair<int, std::string> settings[] = {{slot::kHost, "127.0.0.1"},
-                                                    {slot::kPrimaryServer, "127.0.0.1"},
-                                                    {slot::kPort, server->portText()},
-                                                    {slot::kUser, options.user},
-                                                    {slot::kPassword, options.password},
-                                                    {slot::kSendDir, send},
-                                                    {slot::kReceiveDir, receive},
-                                                    {slot::kSendLetters, "m,b"},
-                                                    {slot::kReceiveLetters, "m,r"},
-                                                    {slot::kLowerFolio, "000"},
-                                                    {slot::kUpperFolio, "999"},
-                                                    {slot::kRoutes, "0"},
-                                                    {slot::kPassive, "1"},
-                                                    {slot::kSign, "0"},
-                                                    {slot::kAutoSend, "1"},
-                                                    {slot::kPurge, "0"}};
-    for (const auto& [i, text] : settings) {
-        config.set(i, text);
+    const bool saved = saveProfile(local.path(), 0,
+                                   {{slot::kHost, "127.0.0.1"},
+                                    {slot::kPrimaryServer, "127.0.0.1"},
+                                    {slot::kPort, server->portText()},
+                                    {slot::kUser, options.user},
+                                    {slot::kPassword, options.password},
+                                    {slot::kSendDir, send},
+                                    {slot::kReceiveDir, receive},
+                                    {slot::kSendLetters, "m,b"},
+                                    {slot::kReceiveLetters, "m,r"},
+                                    {slot::kLowerFolio, "000"},
+                                    {slot::kUpperFolio, "999"},
+                                    {slot::kRoutes, "0"},
+                                    {slot::kPassive, "1"},
+                                    {slot::kSign, "0"},
+                                    {slot::kAutoSend, "1"},
+                                    {slot::kPurge, "0"}});
+    if (!saved) {
+        throw std::runtime_error("the profile's configuration could not be written");
     }
-    Captions captions;
-    Lists lists;
-    EditState edit;
-    Gauges gauges;
-    test::ScriptedDialogs quiet;
-    GrabaConfiguracion({config, captions, lists, edit, gauges, quiet},
-                       configFilePath(local.path(), 0));
 }
 
 std::vector<std::string> Office::newFiles(int count) const {

@@ -12,6 +12,7 @@
 #include "platform/Paths.h"
 #include "profiles/ConfigFile.h"
 #include "support/FtpServer.h"
+#include "support/Profile.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "transport/curl/CurlFtpClient.h"
@@ -52,29 +53,19 @@ TEST(CycleUi, IniciarConnectsPassesAndCountsDownDetenerStops) {
     client.settings().timeouts = {3, 3, 3, 3};
     form.setFtpClient(&client);
     // The profile's configuration file, written as the program saves it.
-    ConfigRecord saved;
-    const std::pair<int, std::string> settings[] = {{slot::kHost, "127.0.0.1"},
-                                                    {slot::kPrimaryServer, "127.0.0.1"},
-                                                    {slot::kPort, server.portText()},
-                                                    {slot::kUser, "usuario1234"},
-                                                    {slot::kPassword, "secreto"},
-                                                    {slot::kSendDir, send},
-                                                    {slot::kReceiveDir, receive},
-                                                    {slot::kSendLetters, "m"},
-                                                    {slot::kReceiveLetters, "m"},
-                                                    {slot::kRoutes, "0"},
-                                                    {slot::kPassive, "1"},
-                                                    {slot::kPurge, "0"}};
-    for (const auto& [i, text] : settings) {
-        saved.set(i, text);
-    }
-    Captions captions;
-    Lists lists;
-    EditState edit;
-    Gauges gauges;
-    test::ScriptedDialogs quiet;
-    ASSERT_TRUE(GrabaConfiguracion({saved, captions, lists, edit, gauges, quiet},
-                                   configFilePath(local.path(), 0)));
+    ASSERT_TRUE(test::saveProfile(local.path(), 0,
+                                  {{slot::kHost, "127.0.0.1"},
+                                   {slot::kPrimaryServer, "127.0.0.1"},
+                                   {slot::kPort, server.portText()},
+                                   {slot::kUser, "usuario1234"},
+                                   {slot::kPassword, "secreto"},
+                                   {slot::kSendDir, send},
+                                   {slot::kReceiveDir, receive},
+                                   {slot::kSendLetters, "m"},
+                                   {slot::kReceiveLetters, "m"},
+                                   {slot::kRoutes, "0"},
+                                   {slot::kPassive, "1"},
+                                   {slot::kPurge, "0"}}));
     form.load(0, local.path());
     ASSERT_EQ(form.state().config.get(slot::kPassword), "secreto");
     ASSERT_EQ(form.state().config.get(slot::kHost), "127.0.0.1");

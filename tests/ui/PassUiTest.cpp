@@ -13,6 +13,7 @@
 #include "platform/Paths.h"
 #include "profiles/ConfigFile.h"
 #include "support/FtpServer.h"
+#include "support/Profile.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "transport/curl/CurlFtpClient.h"
@@ -68,32 +69,22 @@ struct Office {
         for (int i = 1; i <= kFiles; ++i) {
             test::writeBytes(joinPath(send, fileName(i)), "500|" + std::to_string(i) + "|\r\n");
         }
-        ConfigRecord saved;
-        const std::pair<int, std::string> settings[] = {{slot::kHost, "127.0.0.1"},
-                                                        {slot::kPrimaryServer, "127.0.0.1"},
-                                                        {slot::kPort, server->portText()},
-                                                        {slot::kUser, "usuario1234"},
-                                                        {slot::kPassword, "secreto"},
-                                                        {slot::kSendDir, send},
-                                                        {slot::kReceiveDir, receive},
-                                                        {slot::kSendLetters, "m"},
-                                                        {slot::kReceiveLetters, "m"},
-                                                        {slot::kLowerFolio, "001"},
-                                                        {slot::kUpperFolio, "999"},
-                                                        {slot::kRoutes, "0"},
-                                                        {slot::kPassive, "1"},
-                                                        {slot::kAutoSend, "1"},
-                                                        {slot::kPurge, "0"}};
-        for (const auto& [i, text] : settings) {
-            saved.set(i, text);
-        }
-        Captions captions;
-        Lists lists;
-        EditState edit;
-        Gauges gauges;
-        test::ScriptedDialogs quiet;
-        EXPECT_TRUE(GrabaConfiguracion({saved, captions, lists, edit, gauges, quiet},
-                                       configFilePath(local.path(), 0)));
+        EXPECT_TRUE(test::saveProfile(local.path(), 0,
+                                      {{slot::kHost, "127.0.0.1"},
+                                       {slot::kPrimaryServer, "127.0.0.1"},
+                                       {slot::kPort, server->portText()},
+                                       {slot::kUser, "usuario1234"},
+                                       {slot::kPassword, "secreto"},
+                                       {slot::kSendDir, send},
+                                       {slot::kReceiveDir, receive},
+                                       {slot::kSendLetters, "m"},
+                                       {slot::kReceiveLetters, "m"},
+                                       {slot::kLowerFolio, "001"},
+                                       {slot::kUpperFolio, "999"},
+                                       {slot::kRoutes, "0"},
+                                       {slot::kPassive, "1"},
+                                       {slot::kAutoSend, "1"},
+                                       {slot::kPurge, "0"}}));
         form = std::make_unique<Form1>(dialogs, clock, HostIdentity{"pc", "127.0.0.1"});
         client.settings().timeouts = {5, 5, 5, 5};
         form->setFtpClient(&client);

@@ -13,6 +13,7 @@
 
 #include "nettest/icmp/SystemEcho.h"
 #include "profiles/ConfigFile.h"
+#include "support/Profile.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "ui/Form1.h"
@@ -35,16 +36,10 @@ class LateEcho final : public EchoTransport {
 // The main window loaded with a profile whose server is 127.0.0.1.
 struct Window {
     Window() {
-        ConfigRecord saved;
-        saved.set(slot::kHost, "127.0.0.1");
-        saved.set(slot::kPrimaryServer, "127.0.0.1");
-        saved.set(slot::kUser, "usuario1234");
-        Captions captions;
-        Lists lists;
-        EditState edit;
-        Gauges gauges;
-        EXPECT_TRUE(GrabaConfiguracion({saved, captions, lists, edit, gauges, dialogs},
-                                       configFilePath(dir.path(), 0)));
+        EXPECT_TRUE(test::saveProfile(dir.path(), 0,
+                                      {{slot::kHost, "127.0.0.1"},
+                                       {slot::kPrimaryServer, "127.0.0.1"},
+                                       {slot::kUser, "usuario1234"}}));
         form.load(0, dir.path());
         form.show();
     }
