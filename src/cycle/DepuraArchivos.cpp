@@ -62,7 +62,7 @@ class Purga {
             return entries;
         }
         std::error_code ec;
-        entries = listDirectory(directory, ec);
+        entries = listDirectoryWithAttributes(directory, ec);
         if (ec) {
             fail("ERROR: No se pudo leer el directorio " + directory);
         }

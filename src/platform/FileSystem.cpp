@@ -444,7 +444,9 @@ std::error_code setReadOnly(const std::string& path, bool readOnly) {
 #endif
 }
 
-std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec) {
+namespace {
+
+std::vector<DirEntry> entriesOf(const std::string& path, std::error_code& ec, bool attributes) {
     std::vector<DirEntry> entries;
     const std::string dir = resolvePath(path);
     for (fs::directory_iterator it(toFsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
@@ -452,10 +454,20 @@ std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec
         entry.name = fromFsPath(it->path().filename());
         std::error_code typeError;
         entry.isDirectory = it->is_directory(typeError);
-        entry.readOnly = isReadOnlyExact(it->path());
+        entry.readOnly = attributes && isReadOnlyExact(it->path());
         entries.push_back(std::move(entry));
     }
     return entries;
+}
+
+}  // namespace
+
+std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec) {
+    return entriesOf(path, ec, false);
+}
+
+std::vector<DirEntry> listDirectoryWithAttributes(const std::string& path, std::error_code& ec) {
+    return entriesOf(path, ec, true);
 }
 
 std::optional<FileTime> modificationTime(const std::string& path) {

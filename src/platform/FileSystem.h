@@ -82,11 +82,16 @@ std::error_code setReadOnly(const std::string& path, bool readOnly);
 struct DirEntry {
     std::string name;
     bool isDirectory = false;
-    bool readOnly = false;
+    bool readOnly = false;  // filled by listDirectoryWithAttributes only
 };
 
-// Entries of a directory (without "." and ".."), in no particular order.
+// Entries of a directory (without "." and ".."), in no particular order: one
+// read of the directory, no call per entry, so a folder of 50,000 files costs
+// what reading its names costs.
 std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec);
+// The same with each entry's read-only attribute, which costs one more system
+// call per entry.
+std::vector<DirEntry> listDirectoryWithAttributes(const std::string& path, std::error_code& ec);
 
 using FileTime = std::chrono::system_clock::time_point;
 std::optional<FileTime> modificationTime(const std::string& path);

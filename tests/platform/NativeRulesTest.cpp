@@ -119,7 +119,7 @@ TEST(NativeRules, ReadOnlyIsTheAttributeOnWindowsAndTheOwnersWriteBitOnPosix) {
     EXPECT_EQ(fs::status(toFsPath(path)).permissions() & fs::perms::owner_write, fs::perms::none);
 #endif
     std::error_code ec;
-    const auto entries = listDirectory(dir.path(), ec);
+    const auto entries = listDirectoryWithAttributes(dir.path(), ec);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_TRUE(entries[0].readOnly);
 }
