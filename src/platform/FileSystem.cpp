@@ -218,10 +218,13 @@ std::string resolvePath(const std::string& path) {
         }
         const fs::path dir = current.empty() ? fs::path(".") : current;
         const std::string wanted = fromFsPath(part);
+        const std::string folded = foldName(wanted);
         bool found = false;
         for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
             const std::string name = fromFsPath(it->path().filename());
-            if (foldName(name) == foldName(wanted)) {
+            // Case changes keep a name's length in bytes: most entries are
+            // passed over without folding.
+            if (name.size() == wanted.size() && foldName(name) == folded) {
                 current /= it->path().filename();
                 found = true;
                 break;
