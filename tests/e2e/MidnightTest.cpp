@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include "e2e/WindowReading.h"
 #include "platform/Ansi.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -22,41 +23,16 @@
 namespace torva::ui {
 namespace {
 
+using e2e::child;
+using e2e::entries;
+using e2e::fileNames;
+using e2e::Names;
 using test::FtpServer;
 using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
-using Names = std::vector<std::string>;
 
 constexpr int kDay = 343;
-
-template <typename W>
-W* child(QWidget* parent, const char* name) {
-    W* w = parent->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-Names entries(QWidget* form, const char* list) {
-    Names out;
-    const QAbstractItemModel* model = child<QListView>(form, list)->model();
-    for (int i = 0; i < model->rowCount(); ++i) {
-        out.push_back(model->index(i, 0).data().toString().toStdString());
-    }
-    return out;
-}
-
-Names fileNames(const std::string& dir) {
-    std::error_code ec;
-    Names out;
-    for (const auto& e : listDirectory(dir, ec)) {
-        if (!e.isDirectory) {
-            out.push_back(e.name);
-        }
-    }
-    std::sort(out.begin(), out.end());
-    return out;
-}
 
 // The demo installation with a route per send letter (m,b,c,s,t,e,f,e) and
 // the purge on.

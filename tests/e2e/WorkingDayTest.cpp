@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include "e2e/WindowReading.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "support/FtpServer.h"
@@ -24,48 +25,22 @@
 namespace torva::ui {
 namespace {
 
+using e2e::child;
+using e2e::entries;
+using e2e::fileNames;
+using e2e::Names;
 using test::FtpServer;
 using test::readBytes;
 using test::ScriptedDialogs;
 using test::TempDir;
 using test::writeBytes;
-using Names = std::vector<std::string>;
 
 constexpr LocalDateTime kMorning{2026, 12, 9, 10, 0, 0};  // julian day 343
 constexpr int kDay = 343;
 
-template <typename W>
-W* child(QWidget* parent, const char* name) {
-    W* w = parent->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-// What a list shows, in order.
-Names entries(QWidget* form, const char* list) {
-    Names out;
-    auto* view = child<QListView>(form, list);
-    const QAbstractItemModel* model = view ? view->model() : nullptr;
-    for (int i = 0; model && i < model->rowCount(); ++i) {
-        out.push_back(model->index(i, 0).data().toString().toStdString());
-    }
-    return out;
-}
-
 Names sorted(Names names) {
     std::sort(names.begin(), names.end());
     return names;
-}
-
-Names fileNames(const std::string& dir) {
-    std::error_code ec;
-    Names out;
-    for (const auto& e : listDirectory(dir, ec)) {
-        if (!e.isDirectory) {
-            out.push_back(e.name);
-        }
-    }
-    return sorted(out);
 }
 
 Names logLines(const std::string& path) {
