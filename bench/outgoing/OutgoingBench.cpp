@@ -9,6 +9,7 @@
 // - the longest gap in the window's event processing during a 500-file pass
 //   against a server that answers each command 50 ms late.
 // Prints each target with its figure and MET or MISSED; exits 1 on a miss.
+// Arguments pass, search or slow run only those parts.
 #include <unistd.h>
 #include <algorithm>
 #include <chrono>
@@ -187,80 +188,90 @@ int main(int argc, char* argv[]) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     Verdicts verdicts;
     bool complete = true;
+    const QStringList parts = app.arguments().mid(1);
+    auto runs = [&parts](const char* part) {
+        return parts.isEmpty() || parts.contains(QLatin1String(part));
+    };
 
-    std::printf("Pass of 2,000 new files (letters m and b, folios 000 to 999)\n");
-    Run core[2];
-    Run window[2];
-    double lftp = 0;
-    const std::size_t preloads[] = {0, 5000};
-    for (int i = 0; i < 2; ++i) {
-        {
-            Office office;
-            office.preloadLog(static_cast<int>(preloads[i]));
-            office.newFiles(2000);
-            if (i == 0) {
-                lftp = lftpMput(office);
+    if (runs("pass")) {
+        std::printf("Pass of 2,000 new files (letters m and b, folios 000 to 999)\n");
+        Run core[2];
+        Run window[2];
+        double lftp = 0;
+        const std::size_t preloads[] = {0, 5000};
+        for (int i = 0; i < 2; ++i) {
+            {
+                Office office;
+                office.preloadLog(static_cast<int>(preloads[i]));
+                office.newFiles(2000);
+                if (i == 0) {
+                    lftp = lftpMput(office);
+                }
+                core[i] = corePass(office, preloads[i], false);
             }
-            core[i] = corePass(office, preloads[i], false);
+            {
+                Office office;
+                office.preloadLog(static_cast<int>(preloads[i]));
+                office.newFiles(2000);
+                window[i] = windowPass(office, preloads[i]);
+            }
+            std::printf(
+                "  %zu entries before: core %.2f s (%zu sent), window %.2f s (%zu sent, "
+                "longest gap in events %.0f ms)\n",
+                preloads[i], core[i].seconds, core[i].sent, window[i].seconds, window[i].sent,
+                window[i].longestGap * 1000);
+            complete = complete && core[i].sent == 2000 && window[i].sent == 2000;
         }
-        {
+        std::printf("  lftp mput of the same 2,000 files %.2f s\n", lftp);
+        verdicts.check("window pass / core pass, 2,000 files, empty lists",
+                       window[0].seconds / core[0].seconds, 1.2);
+        verdicts.check("window pass / core pass, 2,000 files, 5,000 entries",
+                       window[1].seconds / core[1].seconds, 1.2);
+        verdicts.check("core pass / lftp mput, 2,000 files", core[0].seconds / lftp, 1.5);
+    }
+
+    if (runs("search")) {
+        std::printf("Response search: 1,000 markers, 100 answered (one listing, 100 downloads)\n");
+        double search[2] = {};
+        double lftpSearches[2] = {};
+        double curlSearches[2] = {};
+        const int older[] = {0, 50000};
+        for (int i = 0; i < 2; ++i) {
             Office office;
-            office.preloadLog(static_cast<int>(preloads[i]));
-            office.newFiles(2000);
-            window[i] = windowPass(office, preloads[i]);
+            const std::vector<std::string> answered = office.markers(1000, 10);
+            office.fillReceive(older[i]);
+            const std::string peerDir = office.local.file("peer-rec");
+            makeDirectory(peerDir);
+            office.fillReceive(0);
+            lftpSearches[i] = lftpSearch(office, answered, peerDir);
+            curlSearches[i] = curlSearch(office, answered, peerDir);
+            const Run run = corePass(office, 0, true);
+            search[i] = run.seconds;
+            complete = complete && run.received == 100;
+            std::printf(
+                "  receive folder of %d files: torvaval %.2f s (%zu received), lftp %.2f s, "
+                "curl %.2f s\n",
+                older[i], search[i], run.received, lftpSearches[i], curlSearches[i]);
         }
-        std::printf(
-            "  %zu entries before: core %.2f s (%zu sent), window %.2f s (%zu sent, "
-            "longest gap in events %.0f ms)\n",
-            preloads[i], core[i].seconds, core[i].sent, window[i].seconds, window[i].sent,
-            window[i].longestGap * 1000);
-        complete = complete && core[i].sent == 2000 && window[i].sent == 2000;
-    }
-    std::printf("  lftp mput of the same 2,000 files %.2f s\n", lftp);
-
-    std::printf("Response search: 1,000 markers, 100 answered (one listing, 100 downloads)\n");
-    double search[2] = {};
-    double lftpSearches[2] = {};
-    double curlSearches[2] = {};
-    const int older[] = {0, 50000};
-    for (int i = 0; i < 2; ++i) {
-        Office office;
-        const std::vector<std::string> answered = office.markers(1000, 10);
-        office.fillReceive(older[i]);
-        const std::string peerDir = office.local.file("peer-rec");
-        makeDirectory(peerDir);
-        office.fillReceive(0);
-        lftpSearches[i] = lftpSearch(office, answered, peerDir);
-        curlSearches[i] = curlSearch(office, answered, peerDir);
-        const Run run = corePass(office, 0, true);
-        search[i] = run.seconds;
-        complete = complete && run.received == 100;
-        std::printf(
-            "  receive folder of %d files: torvaval %.2f s (%zu received), lftp %.2f s, "
-            "curl %.2f s\n",
-            older[i], search[i], run.received, lftpSearches[i], curlSearches[i]);
+        verdicts.check("search / lftp, empty receive folder", search[0] / lftpSearches[0], 1.0);
+        verdicts.check("search / lftp, 50,000-file receive folder", search[1] / lftpSearches[1],
+                       1.0);
     }
 
-    std::printf("Window during a 500-file pass, server answering each command 50 ms late\n");
-    Run slow;
-    {
-        Office office({"--command-delay", "50"});
-        office.newFiles(500);
-        slow = windowPass(office, 0);
-        std::printf("  %.2f s, %zu sent, longest gap in event processing %.0f ms\n", slow.seconds,
-                    slow.sent, slow.longestGap * 1000);
-        complete = complete && slow.sent == 500;
+    if (runs("slow")) {
+        std::printf("Window during a 500-file pass, server answering each command 50 ms late\n");
+        Run slow;
+        {
+            Office office({"--command-delay", "50"});
+            office.newFiles(500);
+            slow = windowPass(office, 0);
+            std::printf("  %.2f s, %zu sent, longest gap in event processing %.0f ms\n",
+                        slow.seconds, slow.sent, slow.longestGap * 1000);
+            complete = complete && slow.sent == 500;
+        }
+        verdicts.check("longest gap in events, 500 files at 50 ms a command",
+                       slow.longestGap * 1000, 100, " ms");
     }
-
-    verdicts.check("window pass / core pass, 2,000 files, empty lists",
-                   window[0].seconds / core[0].seconds, 1.2);
-    verdicts.check("window pass / core pass, 2,000 files, 5,000 entries",
-                   window[1].seconds / core[1].seconds, 1.2);
-    verdicts.check("core pass / lftp mput, 2,000 files", core[0].seconds / lftp, 1.5);
-    verdicts.check("search / lftp, empty receive folder", search[0] / lftpSearches[0], 1.0);
-    verdicts.check("search / lftp, 50,000-file receive folder", search[1] / lftpSearches[1], 1.0);
-    verdicts.check("longest gap in events, 500 files at 50 ms a command", slow.longestGap * 1000,
-                   100, " ms");
     if (!complete) {
         std::printf("INCOMPLETE: a run did not send or receive every file\n");
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -52,10 +53,54 @@ void lista(FtpSession& session, Publicados& publicados) {
     publicados.estado = Publicados::Estado::Listados;
 }
 
+// A response fetched, waiting for the batch's commit.
+struct Recibida {
+    std::string marca;
+    std::string nombre;
+    std::string local;
+};
+
 // What a download of an absent response shows, without the round trip.
 void pendiente(CycleContext& ctx, const std::string& remotePath) {
     const int n = numLetras(std::string_view(remotePath).substr(0, 1), ctx.letterOffset);
     setEvento(ctx, "Pendiente - " + rightChars(remotePath, static_cast<std::size_t>(n)));
+}
+
+// What a fetched response leaves: the marker gone, the log line, the list
+// entry. An empty response is removed and its marker stays.
+void asienta(CycleContext& ctx, const Recibida& r, FolderIndex& receive, FolderIndex& pending,
+             const std::string& logPath) {
+    if (!isRegularFile(r.local)) {
+        return;
+    }
+    receive.added(fileNameOf(r.local));
+    const auto size = fileSize(r.local);
+    if (!size) {
+        return;  // unreadable: the marker stays
+    }
+    if (*size == 0) {
+        // Empty: removed, and the marker stays so the next search tries again.
+        if (removeFile(r.local)) {
+            setEvento(ctx, "ERROR, no se pudo borrar " + r.local);
+        } else {
+            receive.removed(fileNameOf(r.local));
+        }
+        return;
+    }
+    std::string failure;
+    if (removeFile(pending.pathOf(r.marca))) {
+        failure = "ERROR, no se pudo borrar la marca " + pending.pathOf(r.marca);
+    } else {
+        pending.removed(r.marca);
+    }
+    if (appendDailyLog(logPath,
+                       {logLine(LogKind::Recibido, r.nombre, formatTime(ctx.clock.now()))})) {
+        failure = failure.empty() ? "ERROR, no se pudo escribir en " + logPath : failure;
+    }
+    ctx.lists.add(ListId::Recibidos, logEntry(r.nombre, formatTime(ctx.clock.now())));
+    if (!failure.empty()) {
+        setEvento(ctx, failure);
+    }
 }
 
 }  // namespace
@@ -89,6 +134,8 @@ void BuscaRespuestas(CycleContext& ctx) {
         FolderIndex receive(dirs.receive);
         FolderIndex pending(pendingDir);
         Publicados publicados;
+        std::vector<Recibida> recibidas;
+        ctx.ftp.BeginDownloadBatch();
 
         for (const std::string& marca : marcas) {
             if (ctx.transfersEnded()) {
@@ -135,37 +182,28 @@ void BuscaRespuestas(CycleContext& ctx) {
                 }
                 continue;
             }
-            if (!isRegularFile(local)) {
-                continue;
+            recibidas.push_back({marca, *nombre, local});
+        }
+
+        // The responses reach the disk together, before any marker goes.
+        std::set<std::string> sinAsentar;
+        if (!ok(ctx.ftp.CommitDownloadBatch())) {
+            for (const FtpFileFailure& f : ctx.ftp.LastReport().failedFiles) {
+                sinAsentar.insert(f.name);
             }
-            receive.added(fileNameOf(local));
-            const auto size = fileSize(local);
-            if (!size) {
-                continue;  // unreadable: the marker stays
-            }
-            if (*size == 0) {
-                // Empty: removed, and the marker stays so the next search tries again.
-                if (removeFile(local)) {
-                    setEvento(ctx, "ERROR, no se pudo borrar " + local);
-                } else {
-                    receive.removed(fileNameOf(local));
+            if (sinAsentar.empty()) {
+                for (const Recibida& r : recibidas) {
+                    sinAsentar.insert(r.local);
                 }
+            }
+        }
+        for (const Recibida& r : recibidas) {
+            if (sinAsentar.count(r.local) != 0) {
+                setEvento(ctx, "ERROR, no se pudo escribir " + r.local);
+                ctx.faults.fail(r.nombre);  // the marker stays for the next search
                 continue;
             }
-            std::string failure;
-            if (removeFile(pending.pathOf(marca))) {
-                failure = "ERROR, no se pudo borrar la marca " + pending.pathOf(marca);
-            } else {
-                pending.removed(marca);
-            }
-            if (appendDailyLog(
-                    logPath, {logLine(LogKind::Recibido, *nombre, formatTime(ctx.clock.now()))})) {
-                failure = failure.empty() ? "ERROR, no se pudo escribir en " + logPath : failure;
-            }
-            ctx.lists.add(ListId::Recibidos, logEntry(*nombre, formatTime(ctx.clock.now())));
-            if (!failure.empty()) {
-                setEvento(ctx, failure);
-            }
+            asienta(ctx, r, receive, pending, logPath);
         }
     }
 

@@ -1,14 +1,17 @@
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
 #else
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -452,6 +455,44 @@ namespace {
 std::vector<DirEntry> entriesOf(const std::string& path, std::error_code& ec, bool attributes) {
     std::vector<DirEntry> entries;
     const std::string dir = resolvePath(path);
+#ifndef _WIN32
+    // The entries' own types, without a path built or a stat made for each:
+    // a folder of 50,000 files is one read of its names.
+    ec.clear();
+    DIR* stream = ::opendir(dir.c_str());
+    if (!stream) {
+        ec = lastError();
+        return entries;
+    }
+    const int fd = ::dirfd(stream);
+    for (;;) {
+        errno = 0;
+        const dirent* d = ::readdir(stream);
+        if (!d) {
+            if (errno != 0) {
+                ec = lastError();
+            }
+            break;
+        }
+        const std::string_view name(d->d_name);
+        if (name == "." || name == "..") {
+            continue;
+        }
+        DirEntry entry;
+        entry.name = std::string(name);
+        if (d->d_type == DT_DIR) {
+            entry.isDirectory = true;
+        } else if (d->d_type == DT_UNKNOWN || d->d_type == DT_LNK) {
+            struct stat st {};
+            entry.isDirectory = ::fstatat(fd, d->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+        }
+        if (attributes) {
+            entry.readOnly = isReadOnlyExact(toFsPath(joinPath(dir, entry.name)));
+        }
+        entries.push_back(std::move(entry));
+    }
+    ::closedir(stream);
+#else
     for (fs::directory_iterator it(toFsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
         DirEntry entry;
         entry.name = fromFsPath(it->path().filename());
@@ -460,10 +501,65 @@ std::vector<DirEntry> entriesOf(const std::string& path, std::error_code& ec, bo
         entry.readOnly = attributes && isReadOnlyExact(it->path());
         entries.push_back(std::move(entry));
     }
+#endif
     return entries;
 }
 
 }  // namespace
+
+std::error_code flushToDisk(const std::vector<std::string>& paths) {
+#ifdef _WIN32
+    for (const std::string& path : paths) {
+        const HANDLE h = CreateFileW(toFsPath(path).c_str(), GENERIC_WRITE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            return windowsError();
+        }
+        const bool flushed = FlushFileBuffers(h) != 0;
+        const std::error_code ec = flushed ? std::error_code{} : windowsError();
+        CloseHandle(h);
+        if (ec) {
+            return ec;
+        }
+    }
+    return {};
+#elif defined(__linux__)
+    // Files of one folder are on one file system: one flush per folder.
+    std::vector<std::string> folders;
+    for (const std::string& path : paths) {
+        std::string folder = fromFsPath(toFsPath(path).parent_path());
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(std::move(folder));
+        }
+    }
+    for (const std::string& folder : folders) {
+        const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return lastError();
+        }
+        const std::error_code ec = ::syncfs(fd) == 0 ? std::error_code{} : lastError();
+        ::close(fd);
+        if (ec) {
+            return ec;
+        }
+    }
+    return {};
+#else
+    for (const std::string& path : paths) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return lastError();
+        }
+        const std::error_code ec = ::fsync(fd) == 0 ? std::error_code{} : lastError();
+        ::close(fd);
+        if (ec) {
+            return ec;
+        }
+    }
+    return {};
+#endif
+}
 
 std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec) {
     return entriesOf(path, ec, false);

@@ -72,6 +72,9 @@ std::error_code moveFileReplaceExact(const std::string& from, const std::string&
 
 // Removes a file; a missing file is not an error.
 std::error_code removeFile(const std::string& path);
+// Forces the files' contents to the disk, as one flush where the system
+// allows it (Linux: of each file system they are on).
+std::error_code flushToDisk(const std::vector<std::string>& paths);
 
 std::error_code makeDirectory(const std::string& path);
 

@@ -92,6 +92,17 @@ class FtpClient {
         return ftp::kNotSupported;
     }
 
+    // Downloads between the two calls are staged: DownloadFile's kOk then
+    // means the file is complete in a temporary file beside its target, and
+    // the commit forces all of them to the disk at once before it renames
+    // them into place. The commit's failures are in LastReport, named by
+    // their local paths. A client that does not stage has nothing to commit.
+    virtual void BeginDownloadBatch() {}
+    virtual FtpCode CommitDownloadBatch() {
+        report_ = {};
+        return ftp::kOk;
+    }
+
     const FtpCallReport& LastReport() const { return report_; }
 
   protected:

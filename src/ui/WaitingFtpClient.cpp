@@ -61,4 +61,15 @@ FtpCode WaitingFtpClient::ListNames(const std::string& remoteDirectory,
     return wait([&] { return client_.ListNames(remoteDirectory, names); });
 }
 
+void WaitingFtpClient::BeginDownloadBatch() {
+    (void)wait([this] {
+        client_.BeginDownloadBatch();
+        return ftp::kOk;
+    });
+}
+
+FtpCode WaitingFtpClient::CommitDownloadBatch() {
+    return wait([this] { return client_.CommitDownloadBatch(); });
+}
+
 }  // namespace torva::ui

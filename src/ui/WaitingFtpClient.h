@@ -22,6 +22,8 @@ class WaitingFtpClient final : public FtpClient {
     FtpCode DownloadFiles(const std::string& localDirectory, const std::string& remoteDirectory,
                           const std::string& mask) override;
     FtpCode ListNames(const std::string& remoteDirectory, std::vector<std::string>& names) override;
+    void BeginDownloadBatch() override;
+    FtpCode CommitDownloadBatch() override;
 
   private:
     template <typename Call>

@@ -82,6 +82,24 @@ TEST(BuscaRespuestas, ABrokenDownloadNeverBecomesAResponse) {
     EXPECT_TRUE(f.lists.get(ListId::Recibidos).empty());
 }
 
+// The responses are put in place together once they are on the disk; one
+// that cannot be keeps its marker and is told, the others go through.
+TEST(BuscaRespuestas, AResponseThatCannotBePutInPlaceKeepsItsMarker) {
+    PassFixture f;
+    mark(f, {"b1234567.123", "b1234568.123"});
+    writeBytes(f.remoteFile("ENV/r1234567.123"), "uno");
+    writeBytes(f.remoteFile("ENV/r1234568.123"), "dos");
+    makeDirectory(joinPath(f.receive, "r1234567.123"));
+
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(readBytes(joinPath(f.receive, "r1234568.123")), "dos");
+    EXPECT_TRUE(isDirectory(joinPath(f.receive, "r1234567.123")));
+    EXPECT_EQ(f.namesIn(f.pend), std::vector<std::string>{"b1234567.123"});
+    EXPECT_EQ(f.lists.get(ListId::Recibidos), std::vector<std::string>{"r1234568.123 - 10:00:00"});
+    EXPECT_EQ(f.ctx.faults.failed, 1);
+    EXPECT_EQ(f.namesIn(f.receive).size(), 3u);  // with the log: no temporary file left
+}
+
 TEST(BuscaRespuestas, WhenTheServerRefusesListingsEachMarkerIsTriedByItself) {
     PassFixture f({"--refuse-listings"});
     mark(f, {"b1234567.123", "b1234568.123"});

@@ -174,6 +174,51 @@ TEST(CurlFtpClient, ListNamesGivesTheSafeNamesOfAFolder) {
     EXPECT_TRUE(f.client.IsConnected());
 }
 
+TEST(CurlFtpClient, ABatchPutsItsDownloadsInPlaceTogetherAtItsCommit) {
+    FtpFixture f;
+    for (const char* name : {"a.err", "b.err", "c.err"}) {
+        writeBytes(f.remoteFile(std::string("ENV/") + name), std::string("nuevo ") + name);
+    }
+    writeBytes(f.localFile("a.err"), "viejo");
+    makeDirectory(f.localFile("c.err"));  // c.err cannot be put in place
+    ASSERT_EQ(f.client.Connect(), ftp::kOk);
+    std::vector<std::string> listed;
+    ASSERT_EQ(f.client.ListNames("ENV", listed), ftp::kOk);
+
+    f.client.BeginDownloadBatch();
+    for (const char* name : {"a.err", "b.err", "c.err"}) {
+        EXPECT_EQ(f.client.DownloadFile(f.localFile(name), std::string("ENV/") + name), ftp::kOk);
+    }
+    EXPECT_EQ(readBytes(f.localFile("a.err")), "viejo");
+    EXPECT_FALSE(pathExists(f.localFile("b.err")));
+
+    EXPECT_EQ(f.client.CommitDownloadBatch(), ftp::kLocalWriteFailed);
+    EXPECT_EQ(f.client.LastReport().failedFiles,
+              (std::vector<FtpFileFailure>{{f.localFile("c.err"), ftp::kLocalWriteFailed}}));
+    EXPECT_EQ(readBytes(f.localFile("a.err")), "nuevo a.err");
+    EXPECT_EQ(readBytes(f.localFile("b.err")), "nuevo b.err");
+    EXPECT_TRUE(isDirectory(f.localFile("c.err")));
+    EXPECT_EQ(entriesIn(f.local.path()), 3u);  // no temporary file left
+
+    // After the commit, a download is in place when it returns.
+    EXPECT_EQ(f.client.DownloadFile(f.localFile("d.err"), "ENV/b.err"), ftp::kOk);
+    EXPECT_EQ(readBytes(f.localFile("d.err")), "nuevo b.err");
+}
+
+TEST(CurlFtpClient, ABatchNeverCommittedLeavesTheFilesAsTheyWere) {
+    test::TempDir local;
+    writeBytes(local.file("a.err"), "viejo");
+    {
+        FtpFixture f;
+        writeBytes(f.remoteFile("ENV/a.err"), "nuevo");
+        ASSERT_EQ(f.client.Connect(), ftp::kOk);
+        f.client.BeginDownloadBatch();
+        EXPECT_EQ(f.client.DownloadFile(local.file("a.err"), "ENV/a.err"), ftp::kOk);
+    }
+    EXPECT_EQ(readBytes(local.file("a.err")), "viejo");
+    EXPECT_EQ(entriesIn(local.path()), 1u);
+}
+
 TEST(CurlFtpClient, AServerThatGoesAwayIsNoticedAndARestartedOneIsUsedAgain) {
     FtpFixture f;
     writeBytes(f.remoteFile("ENV/a.err"), "a");

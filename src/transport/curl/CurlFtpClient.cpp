@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <utility>
 
+#include "platform/FileSystem.h"
 #include "transport/curl/ControlSocket.h"
 #include "transport/curl/FtpUrl.h"
 
@@ -86,6 +88,9 @@ CurlFtpClient::~CurlFtpClient() {
     deadline_ = Clock::now() + std::chrono::seconds(session_.timeouts.quit);
     (void)quit();  // closed either way
     dropSession();
+    for (const Staged& s : staged_) {
+        (void)removeFile(s.temporary);  // never committed: the targets stay as they were
+    }
 }
 
 void CurlFtpClient::beginCall() {
@@ -110,6 +115,7 @@ void CurlFtpClient::dropSession() {
         handle_ = nullptr;
     }
     connected_ = false;
+    listed_.clear();
 }
 
 FtpCode CurlFtpClient::quit() {
@@ -296,6 +302,34 @@ FtpCode CurlFtpClient::ListNames(const std::string& remoteDirectory,
     return guarded([&] {
         beginCall();
         return connected_ ? listNames(remoteDirectory, names) : ftp::kNotLoggedIn;
+    });
+}
+
+void CurlFtpClient::BeginDownloadBatch() {
+    batching_ = true;
+}
+
+FtpCode CurlFtpClient::CommitDownloadBatch() {
+    return guarded([this] {
+        report_ = {};
+        batching_ = false;
+        const std::vector<Staged> staged = std::exchange(staged_, {});
+        std::vector<std::string> temporaries;
+        for (const Staged& s : staged) {
+            temporaries.push_back(s.temporary);
+        }
+        // One flush for the whole batch; then each file replaces its target.
+        const bool flushed = temporaries.empty() || !flushToDisk(temporaries);
+        FtpCode first = ftp::kOk;
+        for (const Staged& s : staged) {
+            if (flushed && !moveFileReplaceExact(s.temporary, s.target)) {
+                continue;
+            }
+            (void)removeFile(s.temporary);  // the target stays as it was
+            report_.failedFiles.push_back({s.target, ftp::kLocalWriteFailed});
+            first = ftp::kLocalWriteFailed;
+        }
+        return first;
     });
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class CurlFtpClient final : public FtpClient {
     FtpCode DownloadFiles(const std::string& localDirectory, const std::string& remoteDirectory,
                           const std::string& mask) override;
     FtpCode ListNames(const std::string& remoteDirectory, std::vector<std::string>& names) override;
+    void BeginDownloadBatch() override;
+    FtpCode CommitDownloadBatch() override;
 
   private:
     using Clock = std::chrono::steady_clock;
@@ -88,6 +91,17 @@ class CurlFtpClient final : public FtpClient {
     bool freshConnection_ = false;
     Clock::time_point deadline_;
     std::map<std::string, Clock::time_point> swept_;
+    // Remote paths the session's listings showed: a download of one needs
+    // no probe for its presence first.
+    std::set<std::string> listed_;
+    // Downloads of the open batch: complete in their temporary files, not
+    // yet on the disk for sure, not yet in place.
+    struct Staged {
+        std::string temporary;
+        std::string target;
+    };
+    bool batching_ = false;
+    std::vector<Staged> staged_;
     std::minstd_rand random_;
 };
 

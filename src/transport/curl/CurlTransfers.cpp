@@ -1,6 +1,7 @@
 // The transfers of the libcurl client: one file up, one file down, a whole
 // remote directory down, a directory's names.
 #include <curl/curl.h>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -156,6 +157,10 @@ void CurlFtpClient::sweepLeftovers(const std::string& directory) {
             continue;
         }
         const std::string path = joinPath(directory, entry.name);
+        if (std::any_of(staged_.begin(), staged_.end(),
+                        [&](const Staged& s) { return s.temporary == path; })) {
+            continue;  // waits for its commit, however long the batch
+        }
         const auto time = modificationTime(path);
         if (time && *time < oldest) {
             removeFile(path);
@@ -179,11 +184,14 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
     }
     const std::string finalPath = joinPath(directory, fromFsPath(target.filename()));
     sweepLeftovers(directory);
+    // Most responses are not there yet: unless a listing showed the file, ask
+    // for its size first, which needs no data connection. A server without
+    // SIZE lets it pass.
+    const bool listed = listed_.count(remotePath) != 0;
     for (int tries = 0;; ++tries) {
-        // Most responses are not there yet: ask for the size first, which
-        // needs no data connection. A server without SIZE lets it pass.
         const Attempt probe =
-            perform(url, [](CURL* h) { curl_easy_setopt(h, CURLOPT_NOBODY, 1L); });
+            listed ? Attempt{}
+                   : perform(url, [](CURL* h) { curl_easy_setopt(h, CURLOPT_NOBODY, 1L); });
         if (probe.result != CURLE_OK) {
             if (retryable(probe, tries)) {
                 freshConnection_ = true;
@@ -214,7 +222,12 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
             curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, writeSink);
             curl_easy_setopt(h, CURLOPT_WRITEDATA, &sink);
         });
-        const bool written = sink.file.syncAndClose() && !sink.failed;
+        const bool written =
+            (batching_ ? sink.file.close() : sink.file.syncAndClose()) && !sink.failed;
+        if (a.result == CURLE_OK && written && batching_) {
+            staged_.push_back({temp, finalPath});
+            return ftp::kOk;
+        }
         if (a.result == CURLE_OK && written) {
             if (moveFileReplaceExact(temp, finalPath)) {
                 removeFile(temp);
@@ -227,7 +240,16 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
             return ftp::kLocalWriteFailed;
         }
         if (!retryable(a, tries)) {
-            return failure(a, FtpStep::Download);
+            const FtpCode code = failure(a, FtpStep::Download);
+            if (listed && absent && code == ftp::kRemoteFileUnavailable && connected_) {
+                // Unprobed: a sub-directory, or a file gone since the
+                // listing, if SIZE does not know it either.
+                const Attempt size =
+                    perform(url, [](CURL* h) { curl_easy_setopt(h, CURLOPT_NOBODY, 1L); });
+                *absent = size.result != CURLE_OK &&
+                          failure(size, FtpStep::Download) == ftp::kRemoteFileUnavailable;
+            }
+            return code;
         }
         freshConnection_ = true;
     }
@@ -268,6 +290,9 @@ FtpCode CurlFtpClient::listNames(const std::string& remoteDirectory,
         return c;
     }
     names = parseNameList(listing, remoteDirectory, caseDuplicates);
+    for (const std::string& name : names) {
+        listed_.insert(joinRemote(remoteDirectory, name));
+    }
     return ftp::kOk;
 }
 

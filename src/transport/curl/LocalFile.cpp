@@ -72,4 +72,17 @@ bool LocalFile::syncAndClose() {
     return synced && closed;
 }
 
+bool LocalFile::close() {
+    if (fd_ < 0) {
+        return false;
+    }
+#ifdef _WIN32
+    const bool closed = _close(fd_) == 0;
+#else
+    const bool closed = ::close(fd_) == 0;
+#endif
+    fd_ = -1;
+    return closed;
+}
+
 }  // namespace torva

@@ -21,6 +21,8 @@ class LocalFile {
     bool write(const char* data, std::size_t size);
     // Flushes to the disk and closes; false when either fails.
     bool syncAndClose();
+    // Closes without waiting for the disk, for a caller that flushes later.
+    bool close();
 
   private:
     int fd_ = -1;
