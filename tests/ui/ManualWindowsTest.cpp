@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <QAction>
 #include <QApplication>
@@ -257,6 +258,36 @@ TEST(ManualWindows, EliminarBusquedaListsThePatenteDeletesAndRefills) {
     QTest::mouseClick(cmdEliminar, Qt::LeftButton);
     EXPECT_TRUE(rows(window).isEmpty());
     EXPECT_TRUE(cmdEliminar->isEnabled());
+}
+
+// A request held for a pass that the disk then refuses: the error when the
+// pass ends, and the window takes the input again; once written it closes.
+TEST(ManualWindows, AHeldRequestThatCannotBeWrittenKeepsItsWindowAndInput) {
+    Office office;
+    QPointer<QDialog> window = office.pedir();
+    CycleState& cycle = office.form->state().cycle;
+    cycle.setPassInProgress(true);
+    ask(window, QStringLiteral("b"), QStringLiteral("010"));
+    EXPECT_TRUE(child<QLabel>(window, "LblEspera")->isVisible());
+    EXPECT_FALSE(child<QLineEdit>(window, "TxtFolio")->isEnabled());
+    ASSERT_TRUE(std::filesystem::remove(toFsPath(office.pend)));
+    writeBytes(office.pend, "");  // a file where the folder goes
+    cycle.setPassInProgress(false);
+    QApplication::processEvents();
+
+    ASSERT_EQ(office.texts().size(), 1u);
+    EXPECT_EQ(office.dialogs.shown[0].icon, DialogIcon::Critical);
+    EXPECT_NE(office.texts()[0].find("No se pudo crear la carpeta"), std::string::npos);
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(child<QLabel>(window, "LblEspera")->isVisible());
+    EXPECT_TRUE(child<QPushButton>(window, "CmdAceptar")->isEnabled());
+    EXPECT_EQ(child<QLineEdit>(window, "TxtFolio")->text(), QStringLiteral("010"));
+
+    ASSERT_FALSE(removeFile(office.pend));
+    QTest::mouseClick(child<QPushButton>(window, "CmdAceptar"), Qt::LeftButton);
+    EXPECT_TRUE(isRegularFile(office.marker("b1234010.343")));
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isNull());
 }
 
 // A request made while a pass runs is written when it ends, also when its
