@@ -129,6 +129,7 @@ Form1::Form1(OperatorDialogs& dialogs, const Clock& clock, HostIdentity host, QW
     bindRespaldo();
     bindPruebas();
     bindAvisos();
+    bindManual();
     connect(opnPrimario_, &QRadioButton::clicked, this, [this] {
         SeleccionaServidor(state_.profiles(ports_.dialogs), ServerOption::Primario);
     });
@@ -358,6 +359,7 @@ void Form1::passChanged() {
     }
     refreshTimer_->stop();
     refresh();
+    finishManualWrites();
     if (closePending_) {
         // Not from inside the operation that ended the pass.
         QTimer::singleShot(0, this, &QWidget::close);

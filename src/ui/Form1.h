@@ -5,13 +5,16 @@
 #include <map>
 #include <memory>
 #include <QMainWindow>
+#include <QPointer>
 #include <vector>
 
 #include "form/MainState.h"
+#include "manual/EsperaDePasada.h"
 #include "state/MainObserver.h"
 
 class QAction;
 class QCheckBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -98,6 +101,9 @@ class Form1 : public QMainWindow, public MainObserver {
     void bindRespaldo();
     void bindPruebas();
     void bindAvisos();
+    void bindManual();
+    // A pass ended: the manual windows' writes held for it run.
+    void finishManualWrites();
 
     void showAbout();
 
@@ -112,6 +118,10 @@ class Form1 : public QMainWindow, public MainObserver {
     QTimer* refreshTimer_ = nullptr;
     // The operator closed the window during a pass: it closes when the pass ends.
     bool closePending_ = false;
+    // The request and cancel windows, one of each at a time, and their writes.
+    QPointer<QDialog> frmPedirArchivo_;
+    QPointer<QDialog> frmEliminarBusqueda_;
+    EsperaDePasada manualWrites_{state_.cycle};
 
     QTabWidget* tabs_ = nullptr;
     std::array<QLineEdit*, slot::kCount> fields_{};

@@ -482,10 +482,11 @@ void Form1::buildMenus() {
 
     auto* tools = menuBar()->addMenu(QStringLiteral("&Utilerias"));
     tools->setObjectName(QStringLiteral("utilerias"));
-    auto* solicita = action(tools, "SolicitaArchivo", QStringLiteral("S&olicitar Archivo"));
-    auto* elimina = action(tools, "EliminarBuscqueda", QStringLiteral("Eliminar Busqueda"));
+    // Open during a pass too: their writes wait for its end.
+    action(tools, "SolicitaArchivo", QStringLiteral("S&olicitar Archivo"));
+    action(tools, "EliminarBuscqueda", QStringLiteral("Eliminar Busqueda"));
     // What would change the files, folders or settings a running pass works on.
-    passLocked_ = {menuConfigure_, menuFolios_, save, hazRespaldo, recupera, solicita, elimina};
+    passLocked_ = {menuConfigure_, menuFolios_, save, hazRespaldo, recupera};
 
     auto* help = menuBar()->addMenu(QStringLiteral("&Ayuda"));
     help->setObjectName(QStringLiteral("Menu_Help"));

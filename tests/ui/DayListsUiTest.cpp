@@ -94,12 +94,12 @@ TEST(DayListsUi, APassesChangesAreShownTogether) {
     EXPECT_EQ(evento->text().toStdString(), "Enviando " + entries(3)[2]);
 }
 
-// While a pass runs, nothing that changes what it works on can be used.
+// While a pass runs, nothing that changes what it works on can be used. The
+// request and cancel windows stay at hand: their writes wait for its end.
 TEST(DayListsUi, CommandsThatChangeAPassesWorkWaitForItsEnd) {
     Window w;
-    const char* locked[] = {"Menu_Configure",    "Menu_Folios",       "Menu_GuardaConf",
-                            "Menu_HaceRespaldo", "Menu_RecuperaConf", "SolicitaArchivo",
-                            "EliminarBuscqueda"};
+    const char* locked[] = {"Menu_Configure", "Menu_Folios", "Menu_GuardaConf", "Menu_HaceRespaldo",
+                            "Menu_RecuperaConf"};
     auto* autoEnvio = w.child<QCheckBox>("ChkAutoEnvio");
     auto* start = w.child<QAction>("Menu_Start");
     w.form.state().edit.setEditing(true);
@@ -113,6 +113,9 @@ TEST(DayListsUi, CommandsThatChangeAPassesWorkWaitForItsEnd) {
     EXPECT_FALSE(autoEnvio->isEnabled());
     EXPECT_TRUE(user->isReadOnly());
     EXPECT_TRUE(start->isEnabled());  // Detener
+    for (const char* name : {"SolicitaArchivo", "EliminarBuscqueda"}) {
+        EXPECT_TRUE(w.child<QAction>(name)->isEnabled()) << name;
+    }
 
     w.form.state().cycle.setPassInProgress(false);
     for (const char* name : locked) {
