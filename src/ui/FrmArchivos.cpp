@@ -82,6 +82,11 @@ FrmArchivos::FrmArchivos(Printers* printers, OperatorDialogs& dialogs, QWidget* 
     const int rowWidth = QFontMetrics(courier).horizontalAdvance(QString(104, QLatin1Char('M')));
     resize(rowWidth + lstArchivos_->verticalScrollBar()->sizeHint().width() + 40, 520);
 
+    // The main window closing takes the viewer with it.
+    if (parent) {
+        parent->installEventFilter(this);
+    }
+
     // The window loads: the installed printers, none chosen.
     logic_.setObserver(this);
     logic_.cargaImpresoras(printers_.names());
@@ -171,6 +176,16 @@ void FrmArchivos::imprime() {
 void FrmArchivos::closeEvent(QCloseEvent* event) {
     event->ignore();
     logic_.CmdCerrar_Click();
+}
+
+// The main window hidden by the program (closed), not by the window system
+// (minimised).
+bool FrmArchivos::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Hide && !event->spontaneous() &&
+        logic_.visible()) {
+        logic_.CmdCerrar_Click();
+    }
+    return false;
 }
 
 }  // namespace torva::ui

@@ -51,6 +51,7 @@ class FrmArchivos final : public QWidget, public FileViewerObserver {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void imprime();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -259,6 +260,21 @@ TEST(ViewerUi, PrintsTheListingOnTheChosenPrinter) {
               std::vector<std::string>{"No fue posible imprimir verifique el estado de su "
                                        "impresora e intente nuevamente."});
     EXPECT_EQ(w.dialogs.shown[0].icon, DialogIcon::Critical);
+}
+
+// The viewer goes with the main window: closing it leaves no window open
+// that would keep the program running.
+TEST(ViewerUi, ClosingTheMainWindowClosesTheViewer) {
+    Window w;
+    writeBytes(w.receive.file("m1234001.err"), "uno\r\n");
+    w.form.MuestraArchivo("m1234001.err", w.receive.path());
+    ASSERT_TRUE(w.viewer()->isVisible());
+    w.form.state().config.setModified(false);
+    ASSERT_TRUE(w.form.close());
+    EXPECT_FALSE(w.viewer()->isVisible());
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    }
 }
 
 }  // namespace
