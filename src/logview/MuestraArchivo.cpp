@@ -156,7 +156,13 @@ void MuestraArchivo(ViewerContext& ctx, const std::string& name, const std::stri
     ViewerRead read = ViewerRead::Unreadable;
     {
         const BusyCursor busy(ctx.dialogs);
-        ctx.runBlocking([&] { read = readViewerDocument(path, doc); });
+        const auto reading = [&] { read = readViewerDocument(path, doc); };
+        const auto size = fileSize(path);
+        if (size && *size > ViewerContext::kReadInPlace) {
+            ctx.runBlocking(reading);
+        } else {
+            reading();
+        }
     }
     if (read == ViewerRead::Unreadable) {
         showCritical(ctx.dialogs, "No fue posible leer el Archivo '" + name +

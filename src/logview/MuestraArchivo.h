@@ -69,8 +69,11 @@ enum class ViewerRead { Read, Unreadable, TooLarge };
 ViewerRead readViewerDocument(const std::string& path, ViewerDocument& doc);
 
 // What `MuestraArchivo` works on: the status line, the operator, the viewer
-// and how its reading runs.
+// and how the reading of a big file runs; a smaller one is read in place, in
+// a few milliseconds.
 struct ViewerContext {
+    static constexpr std::uintmax_t kReadInPlace = 4u << 20;
+
     Captions& captions;
     OperatorDialogs& dialogs;
     FileViewer& viewer;

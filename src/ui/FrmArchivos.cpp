@@ -101,6 +101,10 @@ FrmArchivos::FrmArchivos(Printers* printers, OperatorDialogs& dialogs, QWidget* 
                     logic_.LstArchivos_Click(static_cast<std::size_t>(current.row()));
                 }
             });
+    // A click on the row already current says its record again.
+    connect(lstArchivos_, &QListView::clicked, this, [this](const QModelIndex& index) {
+        logic_.LstArchivos_Click(static_cast<std::size_t>(index.row()));
+    });
     connect(txtRegistro_, &QLineEdit::textEdited, this,
             [this](const QString& text) { logic_.setRegistro(text.toStdString()); });
     connect(txtRegistro_, &QLineEdit::returnPressed, cmdRegistro, &QPushButton::click);

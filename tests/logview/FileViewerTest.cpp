@@ -181,6 +181,30 @@ TEST(MuestraArchivo, LoadsTheFileAndShowsTheViewer) {
     EXPECT_TRUE(f.dialogs.shown.empty());
 }
 
+// A big file is read through the context's runner (off the window's
+// thread); a small one in place.
+TEST(MuestraArchivo, ABigFileIsReadThroughTheRunner) {
+    Folder f;
+    int runs = 0;
+    f.ctx.runBlocking = [&runs](const std::function<void()>& call) {
+        ++runs;
+        call();
+    };
+    test::writeBytes(f.dir.file("chico"), "uno\r\n");
+    MuestraArchivo(f.ctx, "chico", f.dir.path());
+    EXPECT_EQ(runs, 0);
+    const std::string line = std::string(498, 'x') + "\r\n";
+    std::string big;
+    while (big.size() <= ViewerContext::kReadInPlace) {
+        big += line;
+    }
+    test::writeBytes(f.dir.file("grande"), big);
+    MuestraArchivo(f.ctx, "grande", f.dir.path());
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(f.viewer.rows().size(), big.size() / line.size() * 5);
+    EXPECT_TRUE(f.dialogs.shown.empty());
+}
+
 // A missing file is reported and the viewer keeps what it showed.
 TEST(MuestraArchivo, AMissingFileIsReportedAndChangesNothing) {
     Folder f;

@@ -174,6 +174,10 @@ TEST(ViewerUi, RecordNumbersGoToRecordAndCerrar) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(5, 0)).center());
     EXPECT_EQ(registro->text(), QStringLiteral("5"));
+    QTest::keyClicks(registro, QStringLiteral("9"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(5, 0)).center());
+    EXPECT_EQ(registro->text(), QStringLiteral("5"));
 
     registro->clear();
     QTest::keyClicks(registro, QStringLiteral("6"));
