@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
@@ -79,7 +78,8 @@ FrmArchivos::FrmArchivos(Printers* printers, OperatorDialogs& dialogs, QWidget* 
     root->addLayout(controls);
 
     // Wide enough for a whole row.
-    const int rowWidth = QFontMetrics(courier).horizontalAdvance(QString(104, QLatin1Char('M')));
+    const int rowWidth =
+        lstArchivos_->fontMetrics().horizontalAdvance(QString(104, QLatin1Char('M')));
     resize(rowWidth + lstArchivos_->verticalScrollBar()->sizeHint().width() + 40, 520);
 
     // The main window closing takes the viewer with it.
