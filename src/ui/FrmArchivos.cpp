@@ -95,13 +95,16 @@ FrmArchivos::FrmArchivos(Printers* printers, OperatorDialogs& dialogs, QWidget* 
     }
     cboPrinters_->setCurrentIndex(-1);
 
-    connect(lstArchivos_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid()) {
-                    logic_.LstArchivos_Click(static_cast<std::size_t>(current.row()));
+    // A row selected by the mouse, the keys or going to a record; the current
+    // row the list takes with the focus is not a selection.
+    connect(lstArchivos_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                if (!selected.indexes().isEmpty()) {
+                    logic_.LstArchivos_Click(
+                        static_cast<std::size_t>(selected.indexes().first().row()));
                 }
             });
-    // A click on the row already current says its record again.
+    // A click on the row already selected says its record again.
     connect(lstArchivos_, &QListView::clicked, this, [this](const QModelIndex& index) {
         logic_.LstArchivos_Click(static_cast<std::size_t>(index.row()));
     });

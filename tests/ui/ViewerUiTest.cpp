@@ -167,8 +167,12 @@ TEST(ViewerUi, RecordNumbersGoToRecordAndCerrar) {
     ASSERT_EQ(w.viewerRows().size(), 8u);
     EXPECT_EQ(w.viewerRows()[4], std::string(102, '5'));
     EXPECT_EQ(w.viewerRows()[5], std::string(48, '5'));
-    EXPECT_TRUE(registro->text().isEmpty());
     EXPECT_TRUE(list->uniformItemSizes());
+    // The list taking the focus selects nothing and says no record.
+    QApplication::setActiveWindow(w.viewer());
+    list->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(registro->text().isEmpty());
+    EXPECT_TRUE(list->selectionModel()->selectedIndexes().isEmpty());
 
     list->doItemsLayout();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -192,6 +196,9 @@ TEST(ViewerUi, RecordNumbersGoToRecordAndCerrar) {
               std::vector<std::string>{"El archivo contiene menos registros del número buscado, "
                                        "proporcione un número menor a 7."});
     EXPECT_EQ(list->currentIndex().row(), 6);
+    // The keys move the selection as the mouse does.
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(registro->text(), QStringLiteral("5"));
 
     QTest::mouseClick(w.viewerChild<QPushButton>("CmdCerrar"), Qt::LeftButton);
     EXPECT_FALSE(w.viewer()->isVisible());
