@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev googletest
     python3 python3-pyftpdlib curl lftp
     xvfb xauth xdotool imagemagick
-    qt6-translations-l10n
+    qt6-translations-l10n poppler-utils
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64
 )
 packages+=("$@")

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form/MainState.h"
+#include "logview/Printers.h"
 #include "manual/EsperaDePasada.h"
 #include "state/MainObserver.h"
 
@@ -32,6 +33,7 @@ namespace torva::ui {
 class ClickableLabel;
 class ConexionTab;
 class DayListModel;
+class FrmArchivos;
 class WaitingFtpClient;
 class WaitingSigningLibrary;
 class WorkerThread;
@@ -58,6 +60,10 @@ class Form1 : public QMainWindow, public MainObserver {
     // The system's ICMP echo for the connection tab's tests; their requests
     // run off the GUI thread.
     void setEchoTransport(EchoTransport* transport, NameResolver* resolver);
+    // Loads the file name of folder dir into the viewer and shows it.
+    void MuestraArchivo(const std::string& name, const std::string& dir);
+    // The printers the viewer offers, set before its first use; else the system's.
+    void setPrinters(Printers* printers) { printers_ = printers; }
 
     // MainObserver
     void slotChanged(int slot) override;
@@ -93,6 +99,9 @@ class Form1 : public QMainWindow, public MainObserver {
     void showAll();
     void showCaption(Caption which);
     void showSelection(ListId which);
+    // The day lists' double click opens a row's file in the viewer.
+    void bindViewer();
+    FrmArchivos& frmArchivos();
     // Shows what a pass changed since the last time: during a pass the view
     // takes the changes at most every kRefreshMs, not one per file.
     void refresh();
@@ -130,6 +139,8 @@ class Form1 : public QMainWindow, public MainObserver {
     std::map<Caption, QLabel*> labels_;
     std::map<ListId, QListView*> lists_;
     std::map<ListId, DayListModel*> models_;
+    FrmArchivos* frmArchivos_ = nullptr;  // loaded at first use
+    Printers* printers_ = nullptr;
     // Commands disabled while a pass runs.
     std::vector<QAction*> passLocked_;
     std::array<QPushButton*, 3> testButtons_{};

@@ -395,6 +395,7 @@ QWidget* Form1::buildStatusTab() {
     progressBar_->setToolTip(QStringLiteral("Tiemp transcurrido para el siguiente ciclo"));
     progressBar_->setTextVisible(false);
     root->addWidget(progressBar_);
+    bindViewer();
     return tab;
 }
 
