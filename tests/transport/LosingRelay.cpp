@@ -1,10 +1,15 @@
 #include "LosingRelay.h"
 
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 #include <cstdint>
 #include <stdexcept>
 #include <tuple>
@@ -12,6 +17,57 @@
 
 namespace torva::test {
 namespace {
+
+#ifdef _WIN32
+using Socket = SOCKET;
+using PollFd = WSAPOLLFD;
+constexpr Socket kNoSocket = INVALID_SOCKET;
+constexpr int kSendFlags = 0;
+using Length = int;
+void closeSocket(Socket s) {
+    ::closesocket(s);
+}
+int pollAll(std::vector<PollFd>& fds) {
+    return ::WSAPoll(fds.data(), static_cast<ULONG>(fds.size()), -1);
+}
+Socket newSocket() {
+    return ::socket(AF_INET, SOCK_STREAM, 0);
+}
+Socket acceptOne(Socket listener) {
+    return ::accept(listener, nullptr, nullptr);
+}
+// Winsock is counted: each start has its cleanup.
+struct Winsock {
+    Winsock() {
+        WSADATA data;
+        ::WSAStartup(MAKEWORD(2, 2), &data);
+    }
+    ~Winsock() { ::WSACleanup(); }
+};
+#else
+using Socket = int;
+using PollFd = pollfd;
+constexpr Socket kNoSocket = -1;
+constexpr int kSendFlags = MSG_NOSIGNAL;
+using Length = std::size_t;
+void closeSocket(Socket s) {
+    ::close(s);
+}
+int pollAll(std::vector<PollFd>& fds) {
+    return ::poll(fds.data(), fds.size(), -1);
+}
+Socket newSocket() {
+    return ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+}
+Socket acceptOne(Socket listener) {
+    return ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+}
+struct Winsock {};
+#endif
+
+Socket sock(std::intptr_t s) {
+    return static_cast<Socket>(s);
+}
 
 sockaddr_in loopback(int port) {
     sockaddr_in address{};
@@ -21,53 +77,75 @@ sockaddr_in loopback(int port) {
     return address;
 }
 
+bool connectTo(Socket s, int port) {
+    const sockaddr_in address = loopback(port);
+    return ::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+}
+
 // Closes with a reset, as a connection the other end has forgotten answers.
-void reset(int fd) {
+void reset(Socket s) {
     linger hard{1, 0};
-    setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
-    ::close(fd);
+    ::setsockopt(s, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&hard), sizeof hard);
+    closeSocket(s);
+}
+
+// Moves what `from` has to `to`; false when either side is done.
+bool relay(Socket from, Socket to) {
+    char buffer[4096];
+    const auto n = ::recv(from, buffer, sizeof buffer, 0);
+    return n > 0 && ::send(to, buffer, static_cast<Length>(n), kSendFlags) == n;
 }
 
 struct Pair {
-    int client = -1;
-    int server = -1;
+    Socket client = kNoSocket;
+    Socket server = kNoSocket;
     int number = 0;
 };
 
 }  // namespace
 
 LosingRelay::LosingRelay(int serverPort) : serverPort_(serverPort) {
-    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    [[maybe_unused]] static const Winsock winsock;
+    const Socket listener = newSocket();
+    listener_ = static_cast<std::intptr_t>(listener);
     sockaddr_in address = loopback(0);
     socklen_t length = sizeof address;
-    if (listener_ < 0 || ::pipe(wake_) != 0 ||
-        ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(listener_, 8) != 0 ||
-        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    if (listener == kNoSocket ||
+        ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener, 8) != 0 ||
+        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         throw std::runtime_error("relay: no listening socket");
     }
     port_ = ntohs(address.sin_port);
+    // The stop signal is a connection of the relay's own, made before it runs.
+    const Socket wakeWrite = newSocket();
+    if (wakeWrite == kNoSocket || !connectTo(wakeWrite, port_)) {
+        throw std::runtime_error("relay: no wake-up connection");
+    }
+    wake_[1] = static_cast<std::intptr_t>(wakeWrite);
+    wake_[0] = static_cast<std::intptr_t>(acceptOne(listener));
     thread_ = std::thread([this] { run(); });
 }
 
 LosingRelay::~LosingRelay() {
     const char stop = 's';
-    [[maybe_unused]] const auto n = ::write(wake_[1], &stop, 1);
+    ::send(sock(wake_[1]), &stop, 1, kSendFlags);
     thread_.join();
-    ::close(listener_);
-    ::close(wake_[0]);
-    ::close(wake_[1]);
+    closeSocket(sock(listener_));
+    closeSocket(sock(wake_[0]));
+    closeSocket(sock(wake_[1]));
 }
 
 void LosingRelay::run() {
+    const Socket listener = sock(listener_);
     std::vector<Pair> pairs;
     for (;;) {
-        std::vector<pollfd> fds{{wake_[0], POLLIN, 0}, {listener_, POLLIN, 0}};
+        std::vector<PollFd> fds{{sock(wake_[0]), POLLIN, 0}, {listener, POLLIN, 0}};
         for (const Pair& p : pairs) {
             fds.push_back({p.client, POLLIN, 0});
             fds.push_back({p.server, POLLIN, 0});
         }
-        if (::poll(fds.data(), fds.size(), -1) < 0) {
+        if (pollAll(fds) < 0) {
             continue;
         }
         if (fds[0].revents != 0) {
@@ -76,17 +154,15 @@ void LosingRelay::run() {
         const std::size_t polled = pairs.size();
         if (fds[1].revents & POLLIN) {
             Pair p;
-            p.client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-            p.server = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-            const sockaddr_in server = loopback(serverPort_);
-            if (p.client >= 0 && p.server >= 0 &&
-                ::connect(p.server, reinterpret_cast<const sockaddr*>(&server), sizeof server) ==
-                    0) {
+            p.client = acceptOne(listener);
+            p.server = newSocket();
+            if (p.client != kNoSocket && p.server != kNoSocket &&
+                connectTo(p.server, serverPort_)) {
                 p.number = accepted_++;
                 pairs.push_back(p);
             } else {
-                ::close(p.client);
-                ::close(p.server);
+                closeSocket(p.client);
+                closeSocket(p.server);
             }
         }
         std::vector<Pair> kept;
@@ -103,26 +179,24 @@ void LosingRelay::run() {
                 reset(p.server);
                 continue;
             }
-            char buffer[4096];
             for (const auto& [ready, from, to] : {std::tuple{fromClient, p.client, p.server},
                                                   std::tuple{fromServer, p.server, p.client}}) {
                 if (open && ready != 0) {
-                    const ssize_t n = ::read(from, buffer, sizeof buffer);
-                    open = n > 0 && ::write(to, buffer, static_cast<std::size_t>(n)) == n;
+                    open = relay(from, to);
                 }
             }
             if (open) {
                 kept.push_back(p);
             } else {
-                ::close(p.client);
-                ::close(p.server);
+                closeSocket(p.client);
+                closeSocket(p.server);
             }
         }
         pairs = std::move(kept);
     }
     for (const Pair& p : pairs) {
-        ::close(p.client);
-        ::close(p.server);
+        closeSocket(p.client);
+        closeSocket(p.server);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <thread>
 
 namespace torva::test {
@@ -25,8 +26,9 @@ class LosingRelay {
     void run();
 
     int serverPort_;
-    int listener_ = -1;
-    int wake_[2] = {-1, -1};
+    // Sockets, as the system's handle type does not fit an int everywhere.
+    std::intptr_t listener_ = -1;
+    std::intptr_t wake_[2] = {-1, -1};  // the stop signal: read end, write end
     int port_ = 0;
     std::atomic<int> accepted_{0};
     std::atomic<int> losing_{0};  // connections numbered below are lost
