@@ -2,8 +2,9 @@
 """A local FTP server for tests and demos, on 127.0.0.1 only.
 
 Serves --root to one user (full rights), passive and active. It listens on a
-free port (or --port) and prints "PORT <n>" once it accepts connections. It
-stops when the file given by --stop-file appears, or after --lifetime seconds.
+free port (or --port) and prints "PORT <n>" once it accepts connections (also
+into --port-file). It stops when the file given by --stop-file appears, or
+after --lifetime seconds.
 
 Modes for failure tests:
   normal   a well-behaved server
@@ -46,7 +47,13 @@ def wait_for_stop(args, stop_event):
     stop_event.set()
 
 
-def announce(port):
+def announce(port, port_file=""):
+    """Says the port on standard output, and in port_file when one is named
+    (for a caller that cannot read the output, as a Windows test under Wine)."""
+    if port_file:
+        with open(port_file + ".tmp", "w") as f:
+            f.write("PORT %d\n" % port)
+        os.replace(port_file + ".tmp", port_file)
     sys.stdout.write("PORT %d\n" % port)
     sys.stdout.flush()
     # Nobody reads further: let the caller's pipe go.
@@ -62,7 +69,7 @@ def run_silent(args):
     listener.bind((HOST, args.port))
     listener.listen(16)
     listener.settimeout(0.1)
-    announce(listener.getsockname()[1])
+    announce(listener.getsockname()[1], args.port_file)
     stop = threading.Event()
     threading.Thread(target=wait_for_stop, args=(args, stop), daemon=True).start()
     held = []
@@ -218,7 +225,7 @@ def run_ftp(args):
         Handler.use_sendfile = False
 
     server = FTPServer((HOST, args.port), Handler)
-    announce(server.socket.getsockname()[1])
+    announce(server.socket.getsockname()[1], args.port_file)
     stop = threading.Event()
 
     def stop_when_asked():
@@ -254,6 +261,7 @@ def main():
                         help="answer NLST, LIST and MLSD with 502, as some servers do")
     parser.add_argument("--login-log", default="", help="file that gets a line per login")
     parser.add_argument("--stop-file", default="")
+    parser.add_argument("--port-file", default="", help="file that gets the PORT line too")
     parser.add_argument("--lifetime", type=float, default=900.0)
     args = parser.parse_args()
     import logging

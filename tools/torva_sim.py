@@ -221,7 +221,7 @@ def run(args):
     server = FTPServer((HOST, args.port), Handler)
     port = server.socket.getsockname()[1]
     say("serving %s as %s on %s:%d" % (service.root, args.user, HOST, port))
-    announce(port)
+    announce(port, args.port_file)
 
     stop = threading.Event()
 
@@ -252,6 +252,7 @@ def main():
     parser.add_argument("--auth-delay", type=float, default=0.5)
     parser.add_argument("--idle-timeout", type=float, default=300.0)
     parser.add_argument("--stop-file", default="")
+    parser.add_argument("--port-file", default="", help="file that gets the PORT line too")
     parser.add_argument("--lifetime", type=float, default=0.0, help="seconds; 0: no limit")
     args = parser.parse_args()
     if args.lifetime <= 0:

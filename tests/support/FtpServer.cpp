@@ -10,24 +10,22 @@
 #include "support/TempDir.h"
 
 #ifdef _WIN32
-#define popen _popen
-#define pclose _pclose
+#include <windows.h>
+#include <winsock2.h>
 #endif
 
 namespace torva::test {
 namespace {
 
+#ifndef _WIN32
 std::string shellQuoted(const std::string& arg) {
-#ifdef _WIN32
-    return "\"" + arg + "\"";
-#else
     std::string out = "'";
     for (const char c : arg) {
         out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     }
     return out + "'";
-#endif
 }
+#endif
 
 std::string uniqueStopFile() {
     std::random_device random;
@@ -49,6 +47,115 @@ FtpServer::~FtpServer() {
     stop();
 }
 
+#ifdef _WIN32
+namespace {
+
+// Under Wine the server is the host's Python, started without a shell: it
+// takes the host's paths, and says its port in a file.
+std::string hostPath(const std::string& path) {
+    using ToUnix = char* (*)(const wchar_t*);
+    const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    if (!toUnix) {
+        return path;
+    }
+    char* unixPath = toUnix(toFsPath(path).c_str());
+    if (!unixPath) {
+        return path;
+    }
+    std::string out = unixPath;
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return out;
+}
+
+bool isWindowsPath(const std::string& arg) {
+    return arg.size() > 2 && arg[1] == ':' && (arg[2] == '\\' || arg[2] == '/');
+}
+
+std::wstring commandLine(const std::vector<std::string>& args) {
+    std::string line;
+    for (const auto& arg : args) {
+        line += (line.empty() ? "\"" : " \"") + (isWindowsPath(arg) ? hostPath(arg) : arg) + "\"";
+    }
+    return toFsPath(line).wstring();
+}
+
+// Whether something listens on the port: the host's process cannot be waited
+// for through its Windows handle, its closed port shows that it has ended.
+bool listening(int port) {
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
+        return false;
+    }
+    const SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<u_short>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool connected =
+        s != INVALID_SOCKET &&
+        connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (s != INVALID_SOCKET) {
+        closesocket(s);
+    }
+    WSACleanup();
+    return connected;
+}
+
+}  // namespace
+
+void FtpServer::start() {
+    stopFile_ = uniqueStopFile();
+    const std::string portFile = stopFile_ + ".port";
+    std::vector<std::string> args{
+        TORVA_PYTHON,  options_.script, "--root",      options_.root,
+        "--user",      options_.user,   "--password",  options_.password,
+        "--mode",      options_.mode,   "--port",      std::to_string(options_.port),
+        "--stop-file", stopFile_,       "--port-file", portFile};
+    args.insert(args.end(), options_.extraArgs.begin(), options_.extraArgs.end());
+    const std::wstring program = toFsPath("Z:" + std::string(TORVA_PYTHON)).wstring();
+    std::wstring line = commandLine(args);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        throw std::runtime_error("cannot start the FTP server");
+    }
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    int port = 0;
+    for (int waited = 0; waited < 200 && port == 0; ++waited) {
+        std::error_code error;
+        if (std::filesystem::exists(toFsPath(portFile), error) &&
+            std::sscanf(readBytes(portFile).c_str(), "PORT %d", &port) == 1) {
+            break;
+        }
+        port = 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    removeFile(portFile);
+    if (port == 0) {
+        stop();
+        throw std::runtime_error("the FTP server did not report its port");
+    }
+    port_ = port;
+    options_.port = port;
+}
+
+void FtpServer::stop() {
+    if (!process_) {
+        return;
+    }
+    writeBytes(stopFile_, "stop");
+    for (int waited = 0; waited < 200 && listening(port_); ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    CloseHandle(process_);
+    process_ = nullptr;
+    removeFile(stopFile_);
+}
+#else
 void FtpServer::start() {
     stopFile_ = uniqueStopFile();
     std::string command =
@@ -82,6 +189,7 @@ void FtpServer::stop() {
     pipe_ = nullptr;
     removeFile(stopFile_);
 }
+#endif
 
 void FtpServer::restart() {
     stop();

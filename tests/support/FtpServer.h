@@ -29,7 +29,7 @@ class FtpServer {
     int port() const { return port_; }
     std::string portText() const { return std::to_string(port_); }
     const Options& options() const { return options_; }
-    bool running() const { return pipe_ != nullptr; }
+    bool running() const { return pipe_ != nullptr || process_ != nullptr; }
 
     // Stops the server and waits until its process has ended.
     void stop();
@@ -41,7 +41,8 @@ class FtpServer {
 
     Options options_;
     std::string stopFile_;
-    std::FILE* pipe_ = nullptr;
+    std::FILE* pipe_ = nullptr;  // the server's output, where a shell starts it
+    void* process_ = nullptr;    // its process handle, where it is started directly
     int port_ = 0;
 };
 
