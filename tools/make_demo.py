@@ -57,12 +57,19 @@ def write_samples(env: str, day: int):
     return names
 
 
+def wine_path(path: str) -> str:
+    """The host's file system is drive Z: under Wine."""
+    return "Z:" + path.replace("/", "\\")
+
+
 def main() -> None:
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("root", nargs="?", default="demo")
     parser.add_argument("--port", type=int, default=2121, help="the simulator's port")
     parser.add_argument("--day", type=int, default=0,
                         help="julian day the samples are named for (default: today)")
+    parser.add_argument("--wine", action="store_true",
+                        help="write the folders as the Windows program sees them under Wine")
     args = parser.parse_args()
     root = os.path.abspath(args.root)
     env = os.path.join(root, "env")
@@ -84,6 +91,8 @@ def main() -> None:
         return
     key = os.path.join(root, "firma", "demo.key")
     cer = os.path.join(root, "firma", "demo.cer")
+    if args.wine:
+        env, rec, key, cer = (wine_path(p) for p in (env, rec, key, cer))
     slots = [
         "127.0.0.1",        # 0 active server
         "demo" + PATENTE,   # 1 user; the patente is its last 4 characters
