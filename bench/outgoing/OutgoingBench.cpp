@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <thread>
 
+#include "common/Verdicts.h"
 #include "cycle/CicloValidacion.h"
 #include "form/MainWindowLogic.h"
 #include "Office.h"
@@ -32,6 +33,8 @@
 #include "ui/Form1.h"
 
 namespace {
+
+using torva::bench::Verdicts;
 
 using namespace torva;
 using bench::Office;
@@ -181,16 +184,6 @@ double curlSearch(const Office& office, const std::vector<std::string>& answered
     }
     return shell("curl -K '" + config + "'");
 }
-
-struct Verdicts {
-    bool allMet = true;
-    void check(const char* target, double figure, double limit, const char* unit = "") {
-        const bool met = figure <= limit;
-        allMet = allMet && met;
-        std::printf("TARGET %-58s %8.2f%s (limit %.2f%s)  %s\n", target, figure, unit, limit, unit,
-                    met ? "MET" : "MISSED");
-    }
-};
 
 }  // namespace
 
