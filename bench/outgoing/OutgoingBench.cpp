@@ -16,11 +16,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <thread>
 
+#include "common/Verdicts.h"
 #include "cycle/CicloValidacion.h"
 #include "form/MainWindowLogic.h"
 #include "Office.h"
@@ -30,6 +33,8 @@
 #include "ui/Form1.h"
 
 namespace {
+
+using torva::bench::Verdicts;
 
 using namespace torva;
 using bench::Office;
@@ -56,6 +61,16 @@ const LocalDateTime kMorning{2026, 12, 9, 9, 30, 0};
 // run's files is not the next run's work.
 void settle() {
     ::sync();
+}
+
+// ext4 without a journal passes over inodes freed in the last minute when it
+// looks for a free one, so every file created soon after many were deleted
+// (an earlier bench or test, or the last part's offices) costs a search
+// through them. Each part starts after the deletions before it have aged;
+// within a part nothing is deleted until its runs are done.
+void ageDeletions() {
+    ::sync();
+    std::this_thread::sleep_for(std::chrono::seconds(61));
 }
 
 struct Run {
@@ -130,7 +145,9 @@ Run windowPass(const Office& office, std::size_t preloaded) {
     return run;
 }
 
+// A peer's run, from the same settled disk as the program's.
 double shell(const std::string& command) {
+    settle();
     const auto start = Steady::now();
     if (const int status = std::system(command.c_str()); status != 0) {
         std::printf("  (exit status %d: %s)\n", status, command.c_str());
@@ -168,16 +185,6 @@ double curlSearch(const Office& office, const std::vector<std::string>& answered
     return shell("curl -K '" + config + "'");
 }
 
-struct Verdicts {
-    bool allMet = true;
-    void check(const char* target, double figure, double limit, const char* unit = "") {
-        const bool met = figure <= limit;
-        allMet = allMet && met;
-        std::printf("TARGET %-58s %8.2f%s (limit %.2f%s)  %s\n", target, figure, unit, limit, unit,
-                    met ? "MET" : "MISSED");
-    }
-};
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -194,35 +201,51 @@ int main(int argc, char* argv[]) {
     };
 
     if (runs("pass")) {
+        ageDeletions();
         std::printf("Pass of 2,000 new files (letters m and b, folios 000 to 999)\n");
         Run core[2];
         Run window[2];
         double lftp = 0;
         const std::size_t preloads[] = {0, 5000};
+        // Every office stays on disk until the runs are done, each kind runs
+        // twice, in mirrored order, and its better run counts: a file system
+        // allocates new files slower for a while after many were deleted
+        // (by an earlier bench or test), which would tax whichever run came
+        // first.
+        std::vector<std::unique_ptr<Office>> offices;
+        auto prepared = [&offices](std::size_t preload) -> Office& {
+            offices.push_back(std::make_unique<Office>());
+            offices.back()->preloadLog(static_cast<int>(preload));
+            offices.back()->newFiles(2000);
+            return *offices.back();
+        };
+        auto better = [](Run& best, const Run& run) {
+            if (best.seconds == 0 || run.seconds < best.seconds) {
+                best = run;
+            }
+        };
+        lftp = lftpMput(prepared(0));
         for (int i = 0; i < 2; ++i) {
-            {
-                Office office;
-                office.preloadLog(static_cast<int>(preloads[i]));
-                office.newFiles(2000);
-                if (i == 0) {
-                    lftp = lftpMput(office);
-                }
-                core[i] = corePass(office, preloads[i], false);
-            }
-            {
-                Office office;
-                office.preloadLog(static_cast<int>(preloads[i]));
-                office.newFiles(2000);
-                window[i] = windowPass(office, preloads[i]);
-            }
+            Run turns[4];
+            turns[0] = corePass(prepared(preloads[i]), preloads[i], false);
+            turns[1] = windowPass(prepared(preloads[i]), preloads[i]);
+            turns[2] = windowPass(prepared(preloads[i]), preloads[i]);
+            turns[3] = corePass(prepared(preloads[i]), preloads[i], false);
+            better(core[i], turns[0]);
+            better(core[i], turns[3]);
+            better(window[i], turns[1]);
+            better(window[i], turns[2]);
             std::printf(
-                "  %zu entries before: core %.2f s (%zu sent), window %.2f s (%zu sent, "
-                "longest gap in events %.0f ms)\n",
-                preloads[i], core[i].seconds, core[i].sent, window[i].seconds, window[i].sent,
-                window[i].longestGap * 1000);
-            complete = complete && core[i].sent == 2000 && window[i].sent == 2000;
+                "  %zu entries before: core %.2f and %.2f s, window %.2f and %.2f s (longest "
+                "gaps in events %.0f and %.0f ms)\n",
+                preloads[i], turns[0].seconds, turns[3].seconds, turns[1].seconds, turns[2].seconds,
+                turns[1].longestGap * 1000, turns[2].longestGap * 1000);
+            for (const Run& run : turns) {
+                complete = complete && run.sent == 2000;
+            }
         }
-        std::printf("  lftp mput of the same 2,000 files %.2f s\n", lftp);
+        lftp = std::min(lftp, lftpMput(prepared(0)));
+        std::printf("  lftp mput of the same 2,000 files %.2f s (the better of two)\n", lftp);
         verdicts.check("window pass / core pass, 2,000 files, empty lists",
                        window[0].seconds / core[0].seconds, 1.2);
         verdicts.check("window pass / core pass, 2,000 files, 5,000 entries",
@@ -231,6 +254,7 @@ int main(int argc, char* argv[]) {
     }
 
     if (runs("search")) {
+        ageDeletions();
         std::printf("Response search: 1,000 markers, 100 answered (one listing, 100 downloads)\n");
         double search[2] = {};
         double lftpSearches[2] = {};
@@ -259,6 +283,7 @@ int main(int argc, char* argv[]) {
     }
 
     if (runs("slow")) {
+        ageDeletions();
         std::printf("Window during a 500-file pass, server answering each command 50 ms late\n");
         Run slow;
         {

@@ -16,11 +16,14 @@
 #include <QTimer>
 #include <string>
 
+#include "common/Verdicts.h"
 #include "support/TempDir.h"
 #include "ui/Form1.h"
 #include "ui/FrmArchivos.h"
 
 namespace {
+
+using torva::bench::Verdicts;
 
 using namespace torva;
 using Steady = std::chrono::steady_clock;
@@ -71,16 +74,6 @@ double shell(const std::string& command) {
     }
     return secondsSince(start);
 }
-
-struct Verdicts {
-    bool allMet = true;
-    void check(const char* target, double figure, double limit, const char* unit) {
-        const bool met = figure <= limit;
-        allMet = allMet && met;
-        std::printf("TARGET %-52s %8.2f%s (limit %.2f%s)  %s\n", target, figure, unit, limit, unit,
-                    met ? "MET" : "MISSED");
-    }
-};
 
 }  // namespace
 

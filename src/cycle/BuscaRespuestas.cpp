@@ -93,8 +93,8 @@ void asienta(CycleContext& ctx, const Recibida& r, FolderIndex& receive, FolderI
     } else {
         pending.removed(r.marca);
     }
-    if (appendDailyLog(logPath,
-                       {logLine(LogKind::Recibido, r.nombre, formatTime(ctx.clock.now()))})) {
+    if (appendDailyLogExact(logPath,
+                            {logLine(LogKind::Recibido, r.nombre, formatTime(ctx.clock.now()))})) {
         failure = failure.empty() ? "ERROR, no se pudo escribir en " + logPath : failure;
     }
     ctx.lists.add(ListId::Recibidos, logEntry(r.nombre, formatTime(ctx.clock.now())));
@@ -123,15 +123,18 @@ void BuscaRespuestas(CycleContext& ctx) {
     const std::vector<std::string> marcas = ctx.cycle.pendingListing;
 
     if (!marcas.empty() && !ctx.transfersEnded()) {
-        const std::string logPath = resolvePath(dailyLogPath(ctx.config, ctx.julianDay));
-        if (appendDailyLog(logPath, {})) {
+        FolderIndex receive(dirs.receive);
+        // The log lives in the receive folder: found through its index, so
+        // the day's first line costs no second listing of a big folder.
+        const std::string logPath =
+            receive.pathOf(fileNameOf(dailyLogPath(ctx.config, ctx.julianDay)));
+        if (appendDailyLogExact(logPath, {})) {
             setEvento(ctx, "ERROR, no se pudo abrir " + logPath);
         }
         const std::string patente = ctx.config.patente();
         const std::string& sendLetters = ctx.config.get(slot::kSendLetters);
         const std::string& receiveLetters = ctx.config.get(slot::kReceiveLetters);
         FtpSession session{ctx.ftp, ctx.config, ctx.captions, ctx.dialogs, &ctx.letterOffset};
-        FolderIndex receive(dirs.receive);
         FolderIndex pending(pendingDir);
         Publicados publicados;
         std::vector<Recibida> recibidas;

@@ -97,8 +97,20 @@ struct Pass {
     LazyIndex pending;
     LazyIndex sent;
     LazyIndex rejected;
-    std::string logPath;
+    // The day's log, in the receive folder: looked for when a file has gone
+    // out, and that folder listed only when the log is not there as named.
+    LazyIndex receive;
+    std::string logName;
     std::string registryPath;
+    std::string log;
+
+    const std::string& logPath() {
+        if (log.empty()) {
+            const std::string named = joinPath(dirs.receive, logName);
+            log = isRegularFileExact(named) ? named : receive.get().pathOf(logName);
+        }
+        return log;
+    }
     bool sinFirmador = false;  // told once per pass
 };
 
@@ -216,15 +228,15 @@ void envia(Pass& pass, const std::string& path, const std::string& name) {
         return;
     }
     const std::string hora = formatTime(ctx.clock.now());
-    const bool sinLinea =
-        static_cast<bool>(appendDailyLog(pass.logPath, {logLine(LogKind::Enviado, name, hora)}));
+    const bool sinLinea = static_cast<bool>(
+        appendDailyLogExact(pass.logPath(), {logLine(LogKind::Enviado, name, hora)}));
     ctx.lists.add(ListId::Enviados, logEntry(name, formatTime(ctx.clock.now())));
     // Written even when the log failed: it is what keeps the file from going out again.
     const bool sinRegistro =
         static_cast<bool>(appendRegistryLine(pass.registryPath, name, *modified));
     if (sinRegistro || sinLinea) {
         detienePorEscritura(ctx, "ERROR, no se pudo escribir en " +
-                                     (sinRegistro ? pass.registryPath : pass.logPath) +
+                                     (sinRegistro ? pass.registryPath : pass.logPath()) +
                                      " después de enviar " + name);
     }
 }
@@ -288,8 +300,10 @@ void EnviaArchivos(CycleContext& ctx) {
               LazyIndex(dirs.pending),
               LazyIndex(dirs.sent),
               LazyIndex(dirs.rejected),
-              resolvePath(dailyLogPath(ctx.config, ctx.julianDay)),
-              resolvePath(dirs.registry)};
+              LazyIndex(dirs.receive),
+              fileNameOf(dailyLogPath(ctx.config, ctx.julianDay)),
+              resolvePath(dirs.registry),
+              {}};
 
     ctx.lists.set(ListId::SendFiles, buscaNuevos(pass, entries, registry));
 

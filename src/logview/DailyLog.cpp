@@ -22,4 +22,9 @@ std::error_code appendDailyLog(const std::string& path, const std::vector<std::s
     return appendAnsiLines(path, lines);
 }
 
+std::error_code appendDailyLogExact(const std::string& path,
+                                    const std::vector<std::string>& lines) {
+    return appendAnsiLinesExact(path, lines);
+}
+
 }  // namespace torva

@@ -24,5 +24,7 @@ std::string logLine(LogKind kind, const std::string& name, const std::string& ti
 
 // Appends lines to the log, creating it when missing.
 std::error_code appendDailyLog(const std::string& path, const std::vector<std::string>& lines);
+// The same, with the path as it stands on disk (a FolderIndex gives it).
+std::error_code appendDailyLogExact(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace torva

@@ -107,13 +107,31 @@ std::error_code writeAnsiLines(const std::string& path, const std::vector<std::s
     return writeFileAtomic(path, joinAnsiLines(lines));
 }
 
-std::error_code appendAnsiLines(const std::string& path, const std::vector<std::string>& lines) {
+namespace {
+
+template <typename CutLine, typename Append>
+std::error_code appendLines(const std::vector<std::string>& lines, CutLine cutLine, Append append) {
     std::string bytes = joinAnsiLines(lines);
     // A line left without its end by an interrupted write keeps to itself.
-    if (endsInCutLine(path)) {
+    if (cutLine()) {
         bytes.insert(0, "\r\n");
     }
-    return appendFileBytes(path, bytes);
+    return append(bytes);
+}
+
+}  // namespace
+
+std::error_code appendAnsiLines(const std::string& path, const std::vector<std::string>& lines) {
+    return appendLines(
+        lines, [&] { return endsInCutLine(path); },
+        [&](const std::string& bytes) { return appendFileBytes(path, bytes); });
+}
+
+std::error_code appendAnsiLinesExact(const std::string& path,
+                                     const std::vector<std::string>& lines) {
+    return appendLines(
+        lines, [&] { return endsInCutLineExact(path); },
+        [&](const std::string& bytes) { return appendFileBytesExact(path, bytes); });
 }
 
 }  // namespace torva

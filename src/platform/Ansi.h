@@ -26,5 +26,8 @@ std::error_code writeAnsiLines(const std::string& path, const std::vector<std::s
 // Appends UTF-8 lines as Windows-1252 with CR LF; creates the file if needed.
 // After a last line without its end, the new lines start on a line of their own.
 std::error_code appendAnsiLines(const std::string& path, const std::vector<std::string>& lines);
+// The same, with the path as it stands on disk (a FolderIndex gives it).
+std::error_code appendAnsiLinesExact(const std::string& path,
+                                     const std::vector<std::string>& lines);
 
 }  // namespace torva

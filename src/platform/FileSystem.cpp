@@ -1,8 +1,11 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
+#include <mutex>
+#include <thread>
 
 #include "platform/Paths.h"
 #include "platform/Text.h"
@@ -219,19 +222,22 @@ std::string resolvePath(const std::string& path) {
             current = exact;
             continue;
         }
-        const fs::path dir = current.empty() ? fs::path(".") : current;
+        const std::string dir = current.empty() ? std::string(".") : fromFsPath(current);
         const std::string wanted = fromFsPath(part);
         const std::string folded = foldName(wanted);
         bool found = false;
-        for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-            const std::string name = fromFsPath(it->path().filename());
-            // Case changes keep a name's length in bytes: most entries are
-            // passed over without folding.
-            if (name.size() == wanted.size() && foldName(name) == folded) {
-                current /= it->path().filename();
-                found = true;
-                break;
+        if (DIR* stream = ::opendir(dir.c_str())) {
+            while (const dirent* d = ::readdir(stream)) {
+                const std::string_view name(d->d_name);
+                // Case changes keep a name's length in bytes: most entries
+                // are passed over without folding.
+                if (name.size() == wanted.size() && foldName(name) == folded) {
+                    current /= toFsPath(std::string(name));
+                    found = true;
+                    break;
+                }
             }
+            ::closedir(stream);
         }
         if (!found) {
             return path;
@@ -254,6 +260,11 @@ bool isDirectory(const std::string& path) {
 bool isRegularFile(const std::string& path) {
     std::error_code ec;
     return !path.empty() && fs::is_regular_file(toFsPath(resolvePath(path)), ec);
+}
+
+bool isRegularFileExact(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(toFsPath(path), ec);
 }
 
 std::error_code readFileBytes(const std::string& path, std::string& bytes) {
@@ -334,7 +345,10 @@ std::error_code writeFileAtomic(const std::string& path, std::string_view bytes)
 }
 
 std::error_code appendFileBytes(const std::string& path, std::string_view bytes) {
-    const std::string target = targetPath(path);
+    return appendFileBytesExact(targetPath(path), bytes);
+}
+
+std::error_code appendFileBytesExact(const std::string& target, std::string_view bytes) {
     if (auto ec = refuseReadOnly(target)) {
         return ec;
     }
@@ -353,7 +367,11 @@ std::error_code appendFileBytes(const std::string& path, std::string_view bytes)
 }
 
 bool endsInCutLine(const std::string& path) {
-    std::FILE* f = openFile(resolvePath(path), "rb");
+    return endsInCutLineExact(resolvePath(path));
+}
+
+bool endsInCutLineExact(const std::string& path) {
+    std::FILE* f = openFile(path, "rb");
     if (!f) {
         return false;
     }
@@ -524,40 +542,45 @@ std::error_code flushToDisk(const std::vector<std::string>& paths) {
         }
     }
     return {};
-#elif defined(__linux__)
-    // Files of one folder are on one file system: one flush per folder.
-    std::vector<std::string> folders;
-    for (const std::string& path : paths) {
-        std::string folder = fromFsPath(toFsPath(path).parent_path());
-        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
-            folders.push_back(std::move(folder));
-        }
-    }
-    for (const std::string& folder : folders) {
-        const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            return lastError();
-        }
-        const std::error_code ec = ::syncfs(fd) == 0 ? std::error_code{} : lastError();
-        ::close(fd);
-        if (ec) {
-            return ec;
-        }
-    }
-    return {};
 #else
-    for (const std::string& path : paths) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            return lastError();
+    // Each file on its own, never the whole disk: another program's writes
+    // are not waited for. A few at a time, so the disk's cache flushes of
+    // concurrent requests are shared.
+    std::atomic<std::size_t> next{0};
+    std::mutex failed;
+    std::error_code first;
+    auto flushSome = [&] {
+        for (std::size_t i = next++; i < paths.size(); i = next++) {
+            const int fd = ::open(paths[i].c_str(), O_RDONLY | O_CLOEXEC);
+            std::error_code ec = fd < 0 ? lastError() : std::error_code{};
+            if (fd >= 0) {
+                if (::fdatasync(fd) != 0) {
+                    ec = lastError();
+                }
+                ::close(fd);
+            }
+            if (ec) {
+                const std::lock_guard<std::mutex> lock(failed);
+                if (!first) {
+                    first = ec;
+                }
+            }
         }
-        const std::error_code ec = ::fsync(fd) == 0 ? std::error_code{} : lastError();
-        ::close(fd);
-        if (ec) {
-            return ec;
+    };
+    constexpr std::size_t kAtOnce = 8;
+    std::vector<std::thread> helpers;
+    try {
+        for (std::size_t n = 1; n < std::min(kAtOnce, paths.size()); ++n) {
+            helpers.emplace_back(flushSome);
         }
+    } catch (const std::system_error&) {
+        // Fewer threads than asked for: the ones there do the rest.
     }
-    return {};
+    flushSome();
+    for (std::thread& t : helpers) {
+        t.join();
+    }
+    return first;
 #endif
 }
 

@@ -55,6 +55,12 @@ std::error_code appendFileBytes(const std::string& path, std::string_view bytes)
 // crash leaves it; false for an empty or missing file.
 bool endsInCutLine(const std::string& path);
 
+// The same two, with the path taken as it stands on disk (a FolderIndex gives
+// it): a file not there yet costs no listing of its folder.
+std::error_code appendFileBytesExact(const std::string& path, std::string_view bytes);
+bool endsInCutLineExact(const std::string& path);
+bool isRegularFileExact(const std::string& path);
+
 // Copies with replacement, keeping the source's modification time. The target
 // is replaced only once the copy is complete.
 std::error_code copyFileKeepTime(const std::string& from, const std::string& to);
@@ -72,8 +78,8 @@ std::error_code moveFileReplaceExact(const std::string& from, const std::string&
 
 // Removes a file; a missing file is not an error.
 std::error_code removeFile(const std::string& path);
-// Forces the files' contents to the disk, as one flush where the system
-// allows it (Linux: of each file system they are on).
+// Forces the files' contents to the disk, several files at a time; the
+// first failure is returned once every file has been tried.
 std::error_code flushToDisk(const std::vector<std::string>& paths);
 
 std::error_code makeDirectory(const std::string& path);

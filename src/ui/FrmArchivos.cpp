@@ -11,19 +11,13 @@
 #include <QVBoxLayout>
 
 #include "logview/CmdImprimir.h"
+#include "ui/CommandButton.h"
 #include "ui/QtPrinters.h"
 #include "ui/ViewerRowsModel.h"
 #include "ui/WorkerThread.h"
 
 namespace torva::ui {
 namespace {
-
-QPushButton* button(const char* name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 Printers& chosen(Printers* given, std::unique_ptr<QtPrinters>& own) {
     if (given) {
@@ -58,13 +52,13 @@ FrmArchivos::FrmArchivos(Printers* printers, OperatorDialogs& dialogs, QWidget* 
     txtRegistro_ = new QLineEdit(this);
     txtRegistro_->setObjectName(QStringLiteral("TxtRegistro"));
     txtRegistro_->setMaximumWidth(120);
-    auto* cmdRegistro = button("CmdRegistro", QStringLiteral("Ir al &Registro"), this);
+    auto* cmdRegistro = commandButton("CmdRegistro", QStringLiteral("Ir al &Registro"), this);
     cboPrinters_ = new QComboBox(this);
     cboPrinters_->setObjectName(QStringLiteral("CboPrinters"));
     cboPrinters_->setPlaceholderText(QStringLiteral("Impresora"));
     cboPrinters_->setMinimumContentsLength(24);
-    cmdImprimir_ = button("CmdImprimir", QStringLiteral("&Imprimir"), this);
-    auto* cmdCerrar = button("CmdCerrar", QStringLiteral("&Cerrar"), this);
+    cmdImprimir_ = commandButton("CmdImprimir", QStringLiteral("&Imprimir"), this);
+    auto* cmdCerrar = commandButton("CmdCerrar", QStringLiteral("&Cerrar"), this);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(txtRegistro_);

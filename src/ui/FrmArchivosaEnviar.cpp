@@ -6,15 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/CommandButton.h"
+
 namespace torva::ui {
 namespace {
-
-QPushButton* button(const char* name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QListWidget* courierList(const char* name, QWidget* parent) {
     auto* list = new QListWidget(parent);
@@ -45,10 +40,10 @@ FrmArchivosaEnviar::FrmArchivosaEnviar(FileSelection& selection, QWidget* parent
     auto* label =
         new QLabel(QStringLiteral("Selecciona las archivos que deseas enviar a validar"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    auto* cmdEnviar = button("CmdEnviarArchivos", QStringLiteral("Enviar"), this);
-    cmdSelectAll_ = button("CmdSelectAll", QStringLiteral("Todos"), this);
-    auto* cmdActualizar = button("CmdActualizar", QStringLiteral("Actualizar"), this);
-    auto* cmdCancelar = button("CmdCancelar", QStringLiteral("Cancelar"), this);
+    auto* cmdEnviar = commandButton("CmdEnviarArchivos", QStringLiteral("Enviar"), this);
+    cmdSelectAll_ = commandButton("CmdSelectAll", QStringLiteral("Todos"), this);
+    auto* cmdActualizar = commandButton("CmdActualizar", QStringLiteral("Actualizar"), this);
+    auto* cmdCancelar = commandButton("CmdCancelar", QStringLiteral("Cancelar"), this);
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdEnviar, cmdSelectAll_, cmdActualizar, cmdCancelar}) {

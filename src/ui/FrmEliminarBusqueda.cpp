@@ -9,19 +9,9 @@
 
 #include "manual/EliminarBusqueda.h"
 #include "names/WorkDirs.h"
+#include "ui/CommandButton.h"
 
 namespace torva::ui {
-namespace {
-
-QPushButton* button(const char* name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
-
 FrmEliminarBusqueda::FrmEliminarBusqueda(const ConfigRecord& config, OperatorDialogs& dialogs,
                                          EsperaDePasada& writes, QWidget* parent)
     : QDialog(parent), config_(config), dialogs_(dialogs), writes_(writes) {
@@ -42,9 +32,9 @@ FrmEliminarBusqueda::FrmEliminarBusqueda(const ConfigRecord& config, OperatorDia
     QFont courier(QStringLiteral("Courier"));
     courier.setStyleHint(QFont::TypeWriter);
     lstFiles_->setFont(courier);
-    cmdEliminar_ = button("CmdEliminar", QStringLiteral("&Eliminar"), this);
+    cmdEliminar_ = commandButton("CmdEliminar", QStringLiteral("&Eliminar"), this);
     cmdEliminar_->setEnabled(false);
-    auto* cmdCancelar = button("CmdCancelar", QStringLiteral("&Cancelar"), this);
+    auto* cmdCancelar = commandButton("CmdCancelar", QStringLiteral("&Cancelar"), this);
     lblEspera_ = new QLabel(this);
     lblEspera_->setObjectName(QStringLiteral("LblEspera"));
     lblEspera_->setWordWrap(true);

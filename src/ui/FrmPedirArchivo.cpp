@@ -11,16 +11,10 @@
 #include <QVBoxLayout>
 
 #include "manual/PedirArchivo.h"
+#include "ui/CommandButton.h"
 
 namespace torva::ui {
 namespace {
-
-QPushButton* button(const char* name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* note(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -46,8 +40,8 @@ FrmPedirArchivo::FrmPedirArchivo(const ConfigRecord& config, const Captions& cap
     txtFolio_ = new QLineEdit(this);
     txtFolio_->setObjectName(QStringLiteral("TxtFolio"));
     txtFolio_->setMaxLength(largoFolio(cboLetra_->currentText().toStdString()));
-    cmdAceptar_ = button("CmdAceptar", QStringLiteral("&Aceptar"), this);
-    auto* cmdCancelar = button("CmdCancelar", QStringLiteral("&Cancelar"), this);
+    cmdAceptar_ = commandButton("CmdAceptar", QStringLiteral("&Aceptar"), this);
+    auto* cmdCancelar = commandButton("CmdCancelar", QStringLiteral("&Cancelar"), this);
     lblEspera_ = note(QString(), this);
     lblEspera_->setObjectName(QStringLiteral("LblEspera"));
     lblEspera_->hide();

@@ -297,10 +297,17 @@ TEST(CurlFtpClient, ADownloadListsNoFolderAndReplacesTheFileTheCallerNames) {
     }
     writeBytes(f.localFile("M1234002.ERR"), "anterior");
     ASSERT_EQ(f.client.Connect(), ftp::kOk);
-    // The first download into a folder looks there once for a killed download's leftovers.
-    ASSERT_EQ(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"), ftp::kOk);
-
     FolderListings listings(f.local.path());
+    // The first download into a folder has it looked at once, beside the
+    // transfers, for a killed download's leftovers.
+    ASSERT_EQ(f.client.DownloadFile(f.localFile("m1234001.err"), "ENV/m1234001.err"), ftp::kOk);
+    int sweeps = 0;
+    for (int i = 0; i < 500 && sweeps == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        sweeps = listings.take();
+    }
+    ASSERT_EQ(sweeps, 1);
+
     const FolderIndex receive(f.local.path());
     ASSERT_EQ(listings.take(), 1);
     EXPECT_EQ(f.client.DownloadFile(receive.pathOf("m1234002.err"), "ENV/m1234002.err"), ftp::kOk);

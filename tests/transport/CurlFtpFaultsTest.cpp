@@ -5,6 +5,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <thread>
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -132,6 +133,10 @@ TEST(CurlFtpFaults, ListedNamesNeverMeetTemporaryFilesAndCaseTwinsAreFetchedOnce
     EXPECT_EQ(readBytes(f.localFile("zz.gen")), "zz");
     EXPECT_EQ(readBytes(f.localFile(longName)), "long");
     EXPECT_EQ(readBytes(f.localFile("A.GEN")), "capitals");
+    // The leftover goes beside the transfers: waited for here.
+    for (int i = 0; i < 500 && pathExists(stale); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     EXPECT_EQ(f.localNames(),
               (Names{"A.GEN", longName, "zz.gen", "~tv9abcdef0.part", "~zz.gen.tmp"}));
 

@@ -91,6 +91,9 @@ CurlFtpClient::~CurlFtpClient() {
     for (const Staged& s : staged_) {
         (void)removeFile(s.temporary);  // never committed: the targets stay as they were
     }
+    if (sweeper_.joinable()) {
+        sweeper_.join();
+    }
 }
 
 void CurlFtpClient::beginCall() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <curl/curl.h>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "transport/curl/CurlErrorMap.h"
@@ -91,6 +93,8 @@ class CurlFtpClient final : public FtpClient {
     bool freshConnection_ = false;
     Clock::time_point deadline_;
     std::map<std::string, Clock::time_point> swept_;
+    std::thread sweeper_;
+    std::atomic<bool> sweeping_{false};
     // Remote paths the session's listings showed: a download of one needs
     // no probe for its presence first.
     std::set<std::string> listed_;

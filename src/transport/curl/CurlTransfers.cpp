@@ -148,23 +148,40 @@ void CurlFtpClient::sweepLeftovers(const std::string& directory) {
     if (last != Clock::time_point{} && now - last < age) {
         return;
     }
+    if (sweeping_) {
+        return;  // the last sweep is still at it; this folder's turn comes later
+    }
     last = now;
-    std::error_code ec;
-    const auto entries = listDirectory(directory, ec);
-    const auto oldest = std::chrono::system_clock::now() - age;
-    for (const DirEntry& entry : entries) {
-        if (entry.isDirectory || !isTemporaryDownloadName(entry.name)) {
-            continue;
+    if (sweeper_.joinable()) {
+        sweeper_.join();
+    }
+    // Files of this batch wait for their commit, however long the batch.
+    std::set<std::string> staged;
+    for (const Staged& s : staged_) {
+        staged.insert(s.temporary);
+    }
+    auto sweep = [directory, age, staged = std::move(staged), this] {
+        std::error_code ec;
+        const auto entries = listDirectory(directory, ec);
+        const auto oldest = std::chrono::system_clock::now() - age;
+        for (const DirEntry& entry : entries) {
+            if (entry.isDirectory || !isTemporaryDownloadName(entry.name)) {
+                continue;
+            }
+            const std::string path = joinPath(directory, entry.name);
+            const auto time = modificationTime(path);
+            if (staged.count(path) == 0 && time && *time < oldest) {
+                (void)removeFile(path);
+            }
         }
-        const std::string path = joinPath(directory, entry.name);
-        if (std::any_of(staged_.begin(), staged_.end(),
-                        [&](const Staged& s) { return s.temporary == path; })) {
-            continue;  // waits for its commit, however long the batch
-        }
-        const auto time = modificationTime(path);
-        if (time && *time < oldest) {
-            removeFile(path);
-        }
+        sweeping_ = false;
+    };
+    // Beside the transfers, so that a folder of any size costs them nothing.
+    sweeping_ = true;
+    try {
+        sweeper_ = std::thread(std::move(sweep));
+    } catch (const std::system_error&) {
+        sweep();
     }
 }
 
