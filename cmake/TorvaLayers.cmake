@@ -84,7 +84,9 @@ endfunction()
 #             [SUBFOLDERS names...] SOURCES files...)
 # The static library torva_<folder> of the current folder, linking the
 # libraries of USES. A sub-folder of a layer (transport/curl) names its LAYER
-# and its TARGET: it may include what its layer may.
+# and its TARGET: it may include what its layer may. A sub-folder without a
+# CMakeLists.txt of its own is part of this library: SOURCES lists its files
+# by their path from here (net/Socket.cpp).
 function(torva_layer folder)
     cmake_parse_arguments(arg "" "TARGET;LAYER" "USES;SOURCES;LIBRARIES;SUBFOLDERS" ${ARGN})
     if(NOT arg_TARGET)
@@ -95,6 +97,13 @@ function(torva_layer folder)
     endif()
     torva_check_listed(${CMAKE_CURRENT_SOURCE_DIR} ${arg_SOURCES})
     torva_check_folders(${CMAKE_CURRENT_SOURCE_DIR} ${arg_SUBFOLDERS})
+    foreach(sub IN LISTS arg_SUBFOLDERS)
+        if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/CMakeLists.txt)
+            list(TRANSFORM arg_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE all)
+            torva_check_listed(${CMAKE_CURRENT_SOURCE_DIR}/${sub} ${all})
+            torva_check_folders(${CMAKE_CURRENT_SOURCE_DIR}/${sub})
+        endif()
+    endforeach()
     torva_layer_allows(${arg_LAYER} ${arg_USES})
     add_library(${arg_TARGET} STATIC ${arg_SOURCES})
     target_include_directories(${arg_TARGET} PUBLIC ${PROJECT_SOURCE_DIR}/src)
