@@ -1,28 +1,9 @@
 #include "profiles/ErrorText.h"
 
+#include "platform/SystemErrorText.h"
+
 namespace torva {
 namespace {
-
-#ifdef _WIN32
-// Windows codes that the generic conditions do not cover.
-const char* windowsText(int code) {
-    switch (code) {
-        case 5:  // ERROR_ACCESS_DENIED
-            return "acceso denegado (el archivo es de solo lectura o no tiene permiso)";
-        case 32:  // ERROR_SHARING_VIOLATION
-        case 33:  // ERROR_LOCK_VIOLATION
-            return "el archivo está en uso por otro programa";
-        case 2:  // ERROR_FILE_NOT_FOUND
-            return "no existe el archivo";
-        case 3:  // ERROR_PATH_NOT_FOUND
-            return "no existe la ruta";
-        case 112:  // ERROR_DISK_FULL
-            return "no hay espacio en el disco";
-        default:
-            return nullptr;
-    }
-}
-#endif
 
 const char* genericText(std::errc e) {
     switch (e) {
@@ -66,13 +47,11 @@ std::string errorText(const std::error_code& ec) {
     if (!ec) {
         return "sin error";
     }
-#ifdef _WIN32
     if (ec.category() == std::system_category()) {
-        if (const char* text = windowsText(ec.value())) {
+        if (const char* text = systemErrorText(ec.value())) {
             return text;
         }
     }
-#endif
     const std::error_condition condition = ec.default_error_condition();
     if (condition.category() == std::generic_category()) {
         if (const char* text = genericText(static_cast<std::errc>(condition.value()))) {

@@ -26,5 +26,17 @@ TEST(ErrorText, FileSystemFailuresReadInSpanish) {
         0u);
 }
 
+TEST(ErrorText, WindowsOwnCodesReadInSpanish) {
+#ifdef _WIN32
+    // A file another program holds open: the portable conditions have no name for it.
+    EXPECT_EQ(errorText(std::error_code(32, std::system_category())),
+              "el archivo está en uso por otro programa");
+    EXPECT_EQ(errorText(std::error_code(112, std::system_category())),
+              "no hay espacio en el disco");
+#else
+    GTEST_SKIP() << "Windows's own error codes";
+#endif
+}
+
 }  // namespace
 }  // namespace torva
