@@ -7,10 +7,10 @@
 
 #include "platform/FileSystem.h"
 #include "platform/FolderIndex.h"
+#include "platform/LocalFile.h"
 #include "platform/Paths.h"
 #include "transport/curl/CurlFtpClient.h"
 #include "transport/curl/FtpUrl.h"
-#include "transport/curl/LocalFile.h"
 #include "transport/RemoteNames.h"
 
 namespace torva {

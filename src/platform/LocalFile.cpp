@@ -1,4 +1,4 @@
-#include "transport/curl/LocalFile.h"
+#include "platform/LocalFile.h"
 
 #include <fcntl.h>
 #include <cerrno>
