@@ -1,43 +1,16 @@
 #include "transport/curl/ControlSocket.h"
 
 #include <string>
+#include <type_traits>
 
-#ifdef _WIN32
-#include <winsock2.h>
-#else
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-#endif
+#include "platform/net/Socket.h"
 
 namespace torva {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-#ifdef _WIN32
-int pollOne(curl_socket_t s, short events, int ms, short& revents) {
-    WSAPOLLFD p{};
-    p.fd = s;
-    p.events = events;
-    const int r = WSAPoll(&p, 1, ms);
-    revents = p.revents;
-    return r;
-}
-constexpr int kNoSignal = 0;
-constexpr int kShutBoth = SD_BOTH;
-#else
-int pollOne(curl_socket_t s, short events, int ms, short& revents) {
-    pollfd p{};
-    p.fd = s;
-    p.events = events;
-    const int r = ::poll(&p, 1, ms);
-    revents = p.revents;
-    return r;
-}
-constexpr int kNoSignal = MSG_NOSIGNAL;
-constexpr int kShutBoth = SHUT_RDWR;
-#endif
+static_assert(std::is_same_v<curl_socket_t, NativeSocket>);
 
 // The code of the final reply line in text ("221 Bye\r\n"), 0 while the
 // reply is incomplete.
@@ -62,31 +35,22 @@ bool serverClosedControl(curl_socket_t socket) {
     if (socket == CURL_SOCKET_BAD) {
         return false;
     }
-    short revents = 0;
-    return pollOne(socket, POLLIN, 0, revents) != 0;
+    return waitToRead(socket, std::chrono::milliseconds(0)) != SocketWait::TimedOut;
 }
 
 bool serverLeftControl(curl_socket_t socket, std::chrono::milliseconds wait) {
-    short revents = 0;
-    if (pollOne(socket, POLLIN, static_cast<int>(wait.count()), revents) <= 0) {
+    if (waitToRead(socket, wait) != SocketWait::Ready) {
         return false;
     }
     char head[3];
-    const auto n = ::recv(socket, head, sizeof head, MSG_PEEK);
+    const auto n = peek(socket, head, sizeof head);
     return n <= 0 || (n == 3 && std::string(head, 3) == "421");
-}
-
-void closeSocket(curl_socket_t socket) {
-#ifdef _WIN32
-    ::closesocket(socket);
-#else
-    ::close(socket);
-#endif
 }
 
 FtpCode quitControl(curl_socket_t socket, std::chrono::milliseconds bound) {
     static constexpr char kQuit[] = "QUIT\r\n";
-    if (::send(socket, kQuit, sizeof kQuit - 1, kNoSignal) != static_cast<int>(sizeof kQuit - 1)) {
+    if (sendSome(socket, kQuit, sizeof kQuit - 1) !=
+        static_cast<std::ptrdiff_t>(sizeof kQuit - 1)) {
         return ftp::kConnectionClosed;
     }
     const auto deadline = Clock::now() + bound;
@@ -94,13 +58,11 @@ FtpCode quitControl(curl_socket_t socket, std::chrono::milliseconds bound) {
     while (true) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        short revents = 0;
-        if (left.count() <= 0 ||
-            pollOne(socket, POLLIN, static_cast<int>(left.count()), revents) <= 0) {
+        if (left.count() <= 0 || waitToRead(socket, left) != SocketWait::Ready) {
             return ftp::kServerUnavailable;
         }
         char buffer[512];
-        const auto n = ::recv(socket, buffer, sizeof buffer, 0);
+        const auto n = receive(socket, buffer, sizeof buffer);
         if (n <= 0) {
             return ftp::kConnectionClosed;
         }
@@ -116,7 +78,7 @@ FtpCode quitControl(curl_socket_t socket, std::chrono::milliseconds bound) {
 
 void shutDownControl(curl_socket_t socket) {
     if (socket != CURL_SOCKET_BAD) {
-        ::shutdown(socket, kShutBoth);
+        shutDownSocket(socket);
     }
 }
 

@@ -19,8 +19,6 @@ bool serverClosedControl(curl_socket_t socket);
 // for a sign either way.
 bool serverLeftControl(curl_socket_t socket, std::chrono::milliseconds wait);
 
-void closeSocket(curl_socket_t socket);
-
 // Sends QUIT and waits at most `bound` for the reply. kOk on a 2xx reply.
 FtpCode quitControl(curl_socket_t socket, std::chrono::milliseconds bound);
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/FileSystem.h"
+#include "platform/net/Socket.h"
 #include "transport/curl/ControlSocket.h"
 #include "transport/curl/FtpUrl.h"
 
