@@ -1,16 +1,16 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "nettest/EchoTransport.h"
+#include "platform/net/SocketLibrary.h"
+#include "platform/net/SystemPing.h"
 
 namespace torva {
 
-// ICMP echo over the system: on POSIX a datagram ICMP socket, or a raw one
-// where datagram sockets are not allowed; on Windows the ICMP API.
+// The echo over the system's ICMP (SystemPing).
 class SystemEchoTransport final : public EchoTransport {
   public:
     SystemEchoTransport();
@@ -23,8 +23,7 @@ class SystemEchoTransport final : public EchoTransport {
                      bool dontFragment) override;
 
   private:
-    // Identifiers of requests on raw sockets, which see every reply.
-    std::atomic<std::uint16_t> nextIdentifier_;
+    SystemPing ping_;
 };
 
 // Names through the system's resolver; a dotted IPv4 address is taken as it
@@ -37,9 +36,9 @@ class SystemResolver final : public NameResolver {
     SystemResolver& operator=(const SystemResolver&) = delete;
 
     std::optional<std::string> resolve(const std::string& host) override;
-};
 
-// The failure for the error number of a socket that could not be made.
-EchoCode echoCodeForSocketError(int error);
+  private:
+    SocketLibrary library_;
+};
 
 }  // namespace torva

@@ -1,6 +1,4 @@
-#include "nettest/icmp/EchoPacket.h"
-
-#include "nettest/EchoTransport.h"
+#include "platform/net/EchoPacket.h"
 
 namespace torva {
 namespace {
@@ -37,11 +35,11 @@ std::uint16_t internetChecksum(const unsigned char* bytes, std::size_t size) {
 }
 
 std::vector<unsigned char> echoRequest(std::uint16_t identifier, std::uint16_t sequence) {
-    std::vector<unsigned char> packet(kIcmpHeader + kEchoDataBytes, 0);
+    std::vector<unsigned char> packet(kIcmpHeader + kEchoPacketDataBytes, 0);
     packet[0] = kEchoRequest;
     put16(&packet[4], identifier);
     put16(&packet[6], sequence);
-    for (std::size_t i = 0; i < kEchoDataBytes; ++i) {
+    for (std::size_t i = 0; i < kEchoPacketDataBytes; ++i) {
         packet[kIcmpHeader + i] = static_cast<unsigned char>('a' + i % 23);
     }
     put16(&packet[2], internetChecksum(packet.data(), packet.size()));

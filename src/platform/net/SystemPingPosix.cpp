@@ -1,7 +1,5 @@
 // The POSIX echo: datagram ICMP sockets (Linux's unprivileged "ping"
 // sockets), else raw ICMP sockets.
-#ifndef _WIN32
-
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -10,8 +8,8 @@
 #include <cerrno>
 #include <chrono>
 
-#include "nettest/icmp/EchoPacket.h"
-#include "nettest/icmp/SystemEcho.h"
+#include "platform/net/EchoPacket.h"
+#include "platform/net/SystemPing.h"
 
 namespace torva {
 namespace {
@@ -29,21 +27,21 @@ class IcmpSocket {
     IcmpSocket(const IcmpSocket&) = delete;
     IcmpSocket& operator=(const IcmpSocket&) = delete;
 
-    EchoCode open() {
+    PingStatus open() {
         fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP);
         if (fd_ >= 0) {
-            return EchoCode::Ok;
+            return PingStatus::Ok;
         }
         const int datagramError = errno;
         fd_ = ::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP);
         if (fd_ >= 0) {
             raw_ = true;
-            return EchoCode::Ok;
+            return PingStatus::Ok;
         }
         // The raw socket's refusal says more when datagram sockets are off.
         const int rawError = errno;
-        return echoCodeForSocketError(rawError == EPERM || rawError == EACCES ? rawError
-                                                                              : datagramError);
+        return pingStatusForSocketError(rawError == EPERM || rawError == EACCES ? rawError
+                                                                                : datagramError);
     }
     int fd() const { return fd_; }
     bool raw() const { return raw_; }
@@ -53,41 +51,38 @@ class IcmpSocket {
     bool raw_ = false;
 };
 
-EchoCode sendFailure(int error) {
+PingStatus sendFailure(int error) {
     switch (error) {
         case ENETUNREACH:
         case EHOSTUNREACH:
-            return EchoCode::Unreachable;
+            return PingStatus::Unreachable;
         case EADDRNOTAVAIL:
         case ENETDOWN:
-            return EchoCode::SocketUnavailable;
+            return PingStatus::SocketUnavailable;
         default:
-            return EchoCode::SendFailed;
+            return PingStatus::SendFailed;
     }
 }
 
 }  // namespace
 
-SystemEchoTransport::SystemEchoTransport()
-    : nextIdentifier_(static_cast<std::uint16_t>(::getpid())) {}
+SystemPing::SystemPing() : nextIdentifier_(static_cast<std::uint16_t>(::getpid())) {}
 
-SystemEchoTransport::~SystemEchoTransport() = default;
-
-EchoCode SystemEchoTransport::check() {
+PingStatus SystemPing::check() {
     IcmpSocket socket;
     return socket.open();
 }
 
-EchoOutcome SystemEchoTransport::echo(const std::string& address, std::uint16_t sequence,
-                                      int timeoutMs, bool dontFragment) {
+PingReply SystemPing::echo(const std::string& address, std::uint16_t sequence, int timeoutMs,
+                           bool dontFragment) {
     sockaddr_in to{};
     to.sin_family = AF_INET;
     if (::inet_pton(AF_INET, address.c_str(), &to.sin_addr) != 1) {
-        return {EchoCode::HostUnknown, 0, 0, {}};
+        return {PingStatus::NotAnAddress, 0, 0};
     }
     IcmpSocket socket;
-    if (const EchoCode code = socket.open(); !ok(code)) {
-        return {code, 0, 0, {}};
+    if (const PingStatus code = socket.open(); code != PingStatus::Ok) {
+        return {code, 0, 0};
     }
 #ifdef IP_MTU_DISCOVER
     const int discover = dontFragment ? IP_PMTUDISC_DO : IP_PMTUDISC_DONT;
@@ -101,7 +96,7 @@ EchoOutcome SystemEchoTransport::echo(const std::string& address, std::uint16_t 
     const auto start = Clock::now();
     if (::sendto(socket.fd(), packet.data(), packet.size(), 0, reinterpret_cast<sockaddr*>(&to),
                  sizeof to) < 0) {
-        return {sendFailure(errno), 0, 0, {}};
+        return {sendFailure(errno), 0, 0};
     }
     const auto deadline = start + std::chrono::milliseconds(timeoutMs);
     unsigned char buffer[2048];
@@ -109,7 +104,7 @@ EchoOutcome SystemEchoTransport::echo(const std::string& address, std::uint16_t 
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0) {
-            return {EchoCode::TimedOut, 0, 0, {}};
+            return {PingStatus::TimedOut, 0, 0};
         }
         pollfd wait{socket.fd(), POLLIN, 0};
         const int ready = ::poll(&wait, 1, static_cast<int>(left));
@@ -117,7 +112,7 @@ EchoOutcome SystemEchoTransport::echo(const std::string& address, std::uint16_t 
             continue;
         }
         if (ready <= 0) {
-            return {EchoCode::TimedOut, 0, 0, {}};
+            return {PingStatus::TimedOut, 0, 0};
         }
         sockaddr_in from{};
         socklen_t fromSize = sizeof from;
@@ -127,7 +122,7 @@ EchoOutcome SystemEchoTransport::echo(const std::string& address, std::uint16_t 
             if (errno == EINTR || errno == EAGAIN) {
                 continue;
             }
-            return {sendFailure(errno), 0, 0, {}};
+            return {sendFailure(errno), 0, 0};
         }
         const auto reply = parseEchoReply(buffer, static_cast<std::size_t>(n), socket.raw());
         if (!reply || from.sin_addr.s_addr != to.sin_addr.s_addr || reply->sequence != sequence ||
@@ -137,13 +132,9 @@ EchoOutcome SystemEchoTransport::echo(const std::string& address, std::uint16_t 
         const auto elapsed =
             std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
         const std::size_t bytes = reply->dataBytes > 0xFFFFU ? 0xFFFFU : reply->dataBytes;
-        return {EchoCode::Ok,
-                static_cast<std::uint16_t>(bytes),
-                static_cast<std::int32_t>(elapsed),
-                {}};
+        return {PingStatus::Ok, static_cast<std::uint16_t>(bytes),
+                static_cast<std::int32_t>(elapsed)};
     }
 }
 
 }  // namespace torva
-
-#endif

@@ -7,8 +7,11 @@
 
 namespace torva {
 
-// An ICMP echo request: type 8, the identifier, the sequence number and 32
-// data bytes, with its checksum.
+// Data bytes of every echo request.
+inline constexpr std::uint16_t kEchoPacketDataBytes = 32;
+
+// An ICMP echo request: type 8, the identifier, the sequence number and
+// kEchoPacketDataBytes data bytes, with its checksum.
 std::vector<unsigned char> echoRequest(std::uint16_t identifier, std::uint16_t sequence);
 
 struct EchoReplyHeader {
