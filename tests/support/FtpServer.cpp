@@ -11,7 +11,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#include <winsock2.h>
 #endif
 
 namespace torva::test {
@@ -80,28 +79,6 @@ std::wstring commandLine(const std::vector<std::string>& args) {
     return toFsPath(line).wstring();
 }
 
-// Whether something listens on the port: the host's process cannot be waited
-// for through its Windows handle, its closed port shows that it has ended.
-bool listening(int port) {
-    WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
-        return false;
-    }
-    const SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<u_short>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool connected =
-        s != INVALID_SOCKET &&
-        connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    if (s != INVALID_SOCKET) {
-        closesocket(s);
-    }
-    WSACleanup();
-    return connected;
-}
-
 }  // namespace
 
 void FtpServer::start() {
@@ -122,8 +99,12 @@ void FtpServer::start() {
                         &startup, &info)) {
         throw std::runtime_error("cannot start the FTP server");
     }
-    CloseHandle(info.hThread);
+    // Wine gives no process handle for a program of the host.
+    if (info.hThread) {
+        CloseHandle(info.hThread);
+    }
     process_ = info.hProcess;
+    live_ = true;
     int port = 0;
     for (int waited = 0; waited < 200 && port == 0; ++waited) {
         std::error_code error;
@@ -144,15 +125,20 @@ void FtpServer::start() {
 }
 
 void FtpServer::stop() {
-    if (!process_) {
+    if (!live_) {
         return;
     }
+    // The host's process cannot be waited for through its Windows handle:
+    // the server removes the stop file once its port is closed.
     writeBytes(stopFile_, "stop");
-    for (int waited = 0; waited < 200 && listening(port_); ++waited) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int waited = 0; waited < 400 && pathExists(stopFile_); ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
     }
-    CloseHandle(process_);
+    if (process_) {
+        CloseHandle(process_);
+    }
     process_ = nullptr;
+    live_ = false;
     removeFile(stopFile_);
 }
 #else
