@@ -56,10 +56,9 @@ void writeKey(EVP_PKEY* key, const std::string& path, const std::string& pass, K
             break;
         case KeyForm::TripleDesDer: {
             PKCS8_PRIV_KEY_INFO* info = EVP_PKEY2PKCS8(key);
-            X509_SIG* sealed = info ? PKCS8_encrypt(NID_pbe_WithSHA1And3_Key_TripleDES_CBC,
-                                                    nullptr, pass.c_str(),
-                                                    static_cast<int>(pass.size()), nullptr, 0,
-                                                    PKCS12_DEFAULT_ITER, info)
+            X509_SIG* sealed = info ? PKCS8_encrypt(NID_pbe_WithSHA1And3_Key_TripleDES_CBC, nullptr,
+                                                    pass.c_str(), static_cast<int>(pass.size()),
+                                                    nullptr, 0, PKCS12_DEFAULT_ITER, info)
                                     : nullptr;
             ok = sealed ? i2d_PKCS8_bio(bio.get(), sealed) : 0;
             X509_SIG_free(sealed);
@@ -140,9 +139,9 @@ int runProgram(const std::string& program, const std::vector<std::string>& args)
     }
     std::wstring wide = toFsPath(line).wstring();
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    const HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0,
-                                   nullptr);
+    const HANDLE nul =
+        CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    &inherit, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
