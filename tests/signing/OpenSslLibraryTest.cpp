@@ -57,7 +57,9 @@ TEST_F(OpenSslLibrary, SignsInPlaceAndTheSignatureVerifies) {
     writePublicKeyPem(cert_.get(), dir.file("pub.pem"));
     const std::string dgst = std::string(TORVA_OPENSSL) + " dgst -sha256 -verify " +
                              dir.file("pub.pem") + " -signature " + dir.file("sig.bin") + " ";
-    EXPECT_EQ(!kHostCommands || run(dgst + dir.file("content.bin")) == 0, true);
+    if (kHostCommands) {
+        EXPECT_EQ(run(dgst + dir.file("content.bin")), 0);
+    }
 
     // One changed byte, and neither accepts it.
     std::string tampered = bytes;
@@ -65,7 +67,9 @@ TEST_F(OpenSslLibrary, SignsInPlaceAndTheSignatureVerifies) {
     writeBytes(file, tampered);
     EXPECT_EQ(verifyTool(file, cerPath), 1);
     writeBytes(dir.file("content.bin"), separaFirmas(tampered).contenido);
-    EXPECT_EQ(!kHostCommands || run(dgst + dir.file("content.bin")) == 1, true);
+    if (kHostCommands) {
+        EXPECT_EQ(run(dgst + dir.file("content.bin")), 1);
+    }
 }
 
 TEST_F(OpenSslLibrary, EveryRefusalHasItsCodeAndLeavesTheFileAlone) {

@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "platform/FileSystem.h"
+#include "support/CommandLine.h"
 #include "support/TempDir.h"
 
 namespace torva::test {
@@ -109,33 +110,12 @@ int run(const std::string&) {
     throw std::logic_error("no commands of the build machine under Wine");
 }
 
-namespace {
-
-// One argument as the C runtime of the child splits it back.
-std::string quotedArgument(const std::string& arg) {
-    std::string out = "\"";
-    std::size_t backslashes = 0;
-    for (const char c : arg) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        out.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
-        backslashes = 0;
-        out += c;
-    }
-    out.append(2 * backslashes, '\\');
-    return out + "\"";
-}
-
-}  // namespace
-
 int runProgram(const std::string& program, const std::vector<std::string>& args) {
     // The build puts host paths in the tests; Wine sees the host's root as Z:.
     const std::string path = program.starts_with("/") ? "Z:" + program : program;
-    std::string line = quotedArgument(path);
+    std::string line = windowsQuoted(path);
     for (const auto& arg : args) {
-        line += " " + quotedArgument(arg);
+        line += " " + windowsQuoted(arg);
     }
     std::wstring wide = toFsPath(line).wstring();
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -167,13 +147,9 @@ int run(const std::string& command) {
 }
 
 int runProgram(const std::string& program, const std::vector<std::string>& args) {
-    std::string command = "'" + program + "'";
+    std::string command = shellQuoted(program);
     for (const auto& arg : args) {
-        std::string quoted = "'";
-        for (const char c : arg) {
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        }
-        command += " " + quoted + "'";
+        command += " " + shellQuoted(arg);
     }
     return run(command);
 }

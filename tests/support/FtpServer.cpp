@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/FileSystem.h"
+#include "support/CommandLine.h"
 #include "support/TempDir.h"
 
 #ifdef _WIN32
@@ -15,16 +16,6 @@
 
 namespace torva::test {
 namespace {
-
-#ifndef _WIN32
-std::string shellQuoted(const std::string& arg) {
-    std::string out = "'";
-    for (const char c : arg) {
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return out + "'";
-}
-#endif
 
 std::string uniqueStopFile() {
     std::random_device random;
@@ -74,7 +65,7 @@ bool isWindowsPath(const std::string& arg) {
 std::wstring commandLine(const std::vector<std::string>& args) {
     std::string line;
     for (const auto& arg : args) {
-        line += (line.empty() ? "\"" : " \"") + (isWindowsPath(arg) ? hostPath(arg) : arg) + "\"";
+        line += (line.empty() ? "" : " ") + windowsQuoted(isWindowsPath(arg) ? hostPath(arg) : arg);
     }
     return toFsPath(line).wstring();
 }
@@ -99,11 +90,14 @@ void FtpServer::start() {
                         &startup, &info)) {
         throw std::runtime_error("cannot start the FTP server");
     }
-    // Wine gives no process handle for a program of the host.
-    if (info.hThread) {
-        CloseHandle(info.hThread);
+    // Wine gives no handles for a program of the host, and a process of the
+    // host could not be waited for through them: stop() waits for the server
+    // to remove its stop file.
+    for (const HANDLE handle : {info.hThread, info.hProcess}) {
+        if (handle) {
+            CloseHandle(handle);
+        }
     }
-    process_ = info.hProcess;
     live_ = true;
     int port = 0;
     for (int waited = 0; waited < 200 && port == 0; ++waited) {
@@ -128,16 +122,11 @@ void FtpServer::stop() {
     if (!live_) {
         return;
     }
-    // The host's process cannot be waited for through its Windows handle:
-    // the server removes the stop file once its port is closed.
+    // The server removes the stop file once its port is closed.
     writeBytes(stopFile_, "stop");
     for (int waited = 0; waited < 400 && pathExists(stopFile_); ++waited) {
         std::this_thread::sleep_for(std::chrono::milliseconds(25));
     }
-    if (process_) {
-        CloseHandle(process_);
-    }
-    process_ = nullptr;
     live_ = false;
     removeFile(stopFile_);
 }

@@ -42,8 +42,7 @@ class FtpServer {
     Options options_;
     std::string stopFile_;
     std::FILE* pipe_ = nullptr;  // the server's output, where a shell starts it
-    void* process_ = nullptr;    // its process handle, where it is started directly
-    bool live_ = false;          // started directly and not yet stopped
+    bool live_ = false;          // started without a shell, and not yet stopped
     int port_ = 0;
 };
 
