@@ -127,11 +127,21 @@ int runProgram(const std::string& program, const std::vector<std::string>& args)
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
     PROCESS_INFORMATION info{};
-    const BOOL started = CreateProcessW(toFsPath(path).wstring().c_str(), wide.data(), nullptr,
-                                        nullptr, TRUE, 0, nullptr, nullptr, &startup, &info);
+    // Wine now and then refuses a start among many quick ones: tried again.
+    BOOL started = FALSE;
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0) {
+            Sleep(200);
+        }
+        started = CreateProcessW(toFsPath(path).wstring().c_str(), wide.data(), nullptr, nullptr,
+                                 TRUE, 0, nullptr, nullptr, &startup, &info);
+        error = started ? 0 : GetLastError();
+    }
     CloseHandle(nul);
     if (!started) {
-        throw std::runtime_error("cannot start " + program);
+        throw std::runtime_error("cannot start " + program + " (error " + std::to_string(error) +
+                                 ")");
     }
     CloseHandle(info.hThread);
     WaitForSingleObject(info.hProcess, INFINITE);
