@@ -13,8 +13,9 @@ sample general notices in ENV/general and, on request, "server.dat" there and
 It prints "PORT <n>" on standard output once it accepts connections (then
 closes standard output) and what it receives and answers on standard error.
 It stops on SIGINT or SIGTERM, when the file given by --stop-file appears (and
-removes that file once its port is closed), or after --lifetime seconds (0: no limit). Its arguments extend those of
-tools/ftp_server.py, so the tests' server fixture can start it.
+removes that file once its port is closed), or after --lifetime seconds (0: no
+limit). Its arguments extend those of tools/ftp_server.py, so the tests' server
+fixture can start it.
 """
 import argparse
 import os
@@ -227,9 +228,8 @@ def run(args):
 
     def stop_when_asked():
         wait_for_stop(args, stop)
-        if args.stop_file and os.path.exists(args.stop_file):
-            server.socket.close()
-            ended(args)
+        server.socket.close()
+        ended(args)
         os.kill(os.getpid(), signal.SIGTERM)
 
     threading.Thread(target=stop_when_asked, daemon=True).start()
