@@ -339,9 +339,10 @@ smoke_display() {
     export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
     unset LANGUAGE
     smoke_cleanup() {
-        [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+        # Either may have ended already.
+        [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
         wineserver -k 2>/dev/null || true
-        [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
+        [ -z "$sim_pid" ] || kill "$sim_pid" 2>/dev/null || true
         wait 2>/dev/null || true
     }
     trap smoke_cleanup EXIT
