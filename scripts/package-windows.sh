@@ -49,8 +49,9 @@ low() {
     nice -n 19 ionice -c3 "$@"
 }
 
+bash "$repo/scripts/install-deps.sh" zip unzip dpkg-dev debian-archive-keyring
 for tool in ${triple}-gcc-posix ${triple}-g++-posix ${triple}-windres wine cmake ninja \
-    dpkg-source apt-get xvfb-run zip; do
+    dpkg-source apt-get xvfb-run zip unzip xdotool import; do
     command -v "$tool" >/dev/null || die "missing $tool (see README, Building for Windows)"
 done
 
@@ -173,13 +174,16 @@ build_curl() {
 # --- The program's libraries and their tests --------------------------------
 build="$repo/build-win-package"
 configure_program() {
-    local ui="$1"
+    # The program alone (ui ON) leaves out the tests: the windows' tests need
+    # Qt Test, which the cross-built Qt does not carry.
+    local ui="$1" tests=ON
+    [ "$ui" = ON ] && tests=OFF
     # -O2: mingw's GCC 12 gives false -Wrestrict warnings on std::string at -O3.
     cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVA_WERROR=ON \
         -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-mingw64.cmake" \
         -DCMAKE_FIND_ROOT_PATH="$prefix;$qt_prefix" \
-        -DTORVA_BUILD_ADAPTERS=ON -DTORVA_BUILD_UI="$ui" \
+        -DTORVA_BUILD_ADAPTERS=ON -DTORVA_BUILD_UI="$ui" -DTORVA_BUILD_TESTS="$tests" \
         -DOPENSSL_ROOT_DIR="$prefix" -DOPENSSL_USE_STATIC_LIBS=ON \
         -DCURL_DIR="$prefix/lib/cmake/CURL" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$qt_host_cmake" \
@@ -328,14 +332,17 @@ smoke_run() {
 # On the virtual display (see smoke_run): drives the windows with xdotool.
 smoke_display() {
     local work="$1"
-    local install="$work/instalacion" server="$work/servidor" sim_pid="" app_pid=""
+    local install="$work/instalacion" server="$work/servidor"
+    # Read by the exit trap, after this function has returned.
+    sim_pid="" app_pid=""
     export WINEPREFIX="$work/wine" WINEDEBUG=-all LC_ALL=C.UTF-8
     export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
     unset LANGUAGE
     smoke_cleanup() {
-        [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+        # Either may have ended already.
+        [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
         wineserver -k 2>/dev/null || true
-        [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
+        [ -z "$sim_pid" ] || kill "$sim_pid" 2>/dev/null || true
         wait 2>/dev/null || true
     }
     trap smoke_cleanup EXIT

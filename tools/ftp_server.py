@@ -3,8 +3,10 @@
 
 Serves --root to one user (full rights), passive and active. It listens on a
 free port (or --port) and prints "PORT <n>" once it accepts connections (also
-into --port-file). It stops when the file given by --stop-file appears, or
-after --lifetime seconds.
+into --port-file). It stops when the file given by --stop-file appears, and
+removes that file once its port is closed (a caller that cannot wait for the
+process, as a Windows test under Wine, waits for the file to go), or after
+--lifetime seconds.
 
 Modes for failure tests:
   normal   a well-behaved server
@@ -47,6 +49,15 @@ def wait_for_stop(args, stop_event):
     stop_event.set()
 
 
+def ended(args):
+    """Says that the port is closed: the stop file goes."""
+    if args.stop_file:
+        try:
+            os.remove(args.stop_file)
+        except OSError:
+            pass
+
+
 def announce(port, port_file=""):
     """Says the port on standard output, and in port_file when one is named
     (for a caller that cannot read the output, as a Windows test under Wine)."""
@@ -82,6 +93,7 @@ def run_silent(args):
     for conn in held:
         conn.close()
     listener.close()
+    ended(args)
 
 
 def run_ftp(args):
@@ -231,6 +243,8 @@ def run_ftp(args):
     def stop_when_asked():
         wait_for_stop(args, stop)
         # Like a server that goes away: every connection drops at once.
+        server.socket.close()
+        ended(args)
         os._exit(0)
 
     threading.Thread(target=stop_when_asked, daemon=True).start()

@@ -12,9 +12,10 @@ sample general notices in ENV/general and, on request, "server.dat" there and
 
 It prints "PORT <n>" on standard output once it accepts connections (then
 closes standard output) and what it receives and answers on standard error.
-It stops on SIGINT or SIGTERM, when the file given by --stop-file appears, or
-after --lifetime seconds (0: no limit). Its arguments extend those of
-tools/ftp_server.py, so the tests' server fixture can start it.
+It stops on SIGINT or SIGTERM, when the file given by --stop-file appears (and
+removes that file once its port is closed), or after --lifetime seconds (0: no
+limit). Its arguments extend those of tools/ftp_server.py, so the tests' server
+fixture can start it.
 """
 import argparse
 import os
@@ -26,7 +27,7 @@ import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from ftp_server import HOST, announce, wait_for_stop  # noqa: E402
+from ftp_server import HOST, announce, ended, wait_for_stop  # noqa: E402
 
 SEND_LETTERS = "m,b,c,s,t,e,f,e"
 RECEIVE_LETTERS = "m,r,c,x,t,r,a,a"
@@ -227,6 +228,8 @@ def run(args):
 
     def stop_when_asked():
         wait_for_stop(args, stop)
+        server.socket.close()
+        ended(args)
         os.kill(os.getpid(), signal.SIGTERM)
 
     threading.Thread(target=stop_when_asked, daemon=True).start()

@@ -57,7 +57,9 @@ TEST_F(OpenSslLibrary, SignsInPlaceAndTheSignatureVerifies) {
     writePublicKeyPem(cert_.get(), dir.file("pub.pem"));
     const std::string dgst = std::string(TORVA_OPENSSL) + " dgst -sha256 -verify " +
                              dir.file("pub.pem") + " -signature " + dir.file("sig.bin") + " ";
-    EXPECT_EQ(run(dgst + dir.file("content.bin")), 0);
+    if (kHostCommands) {
+        EXPECT_EQ(run(dgst + dir.file("content.bin")), 0);
+    }
 
     // One changed byte, and neither accepts it.
     std::string tampered = bytes;
@@ -65,7 +67,9 @@ TEST_F(OpenSslLibrary, SignsInPlaceAndTheSignatureVerifies) {
     writeBytes(file, tampered);
     EXPECT_EQ(verifyTool(file, cerPath), 1);
     writeBytes(dir.file("content.bin"), separaFirmas(tampered).contenido);
-    EXPECT_EQ(run(dgst + dir.file("content.bin")), 1);
+    if (kHostCommands) {
+        EXPECT_EQ(run(dgst + dir.file("content.bin")), 1);
+    }
 }
 
 TEST_F(OpenSslLibrary, EveryRefusalHasItsCodeAndLeavesTheFileAlone) {
@@ -140,9 +144,14 @@ TEST_F(OpenSslLibrary, AcceptsPkcs8DerOrPemAndCertificatesInEitherForm) {
         {"encrypted PEM",
          [&] { writeKey(key_.get(), keyPath, kPassPhrase, KeyForm::EncryptedPem); }, CertForm::Der},
         {"plain DER", [&] { writeKey(key_.get(), keyPath, "", KeyForm::PlainDer); }, CertForm::Der},
-        // The form the authority issues: PKCS#8 DER with 3DES, made by the command line.
+        // The form the authority issues: PKCS#8 DER with 3DES, made by the command line
+        // (under Wine by the library, the same form).
         {"3DES DER by openssl",
          [&] {
+             if (!kHostCommands) {
+                 writeKey(key_.get(), keyPath, kPassPhrase, KeyForm::TripleDesDer);
+                 return;
+             }
              writeKey(key_.get(), dir.file("plain.key"), "", KeyForm::PlainDer);
              ASSERT_EQ(
                  run(std::string(TORVA_OPENSSL) +
@@ -166,7 +175,8 @@ TEST_F(OpenSslLibrary, SigningAgainReplacesTheSignatureAndFindsTheFileByAnyCase)
     std::string path = dir.file("M1234001.123");
     std::uint8_t tipo = 0;
     ASSERT_EQ(FirmaArchivo(path, tipo, config, library, dialogs), firma::kFirmado);
-    EXPECT_EQ(path, file);  // the search gave back the name the file has
+    // The search gave back a name of the file (on POSIX, the name it has).
+    EXPECT_TRUE(std::filesystem::equivalent(toFsPath(path), toFsPath(file)));
     ASSERT_EQ(FirmaArchivo(path, tipo, config, library, dialogs), firma::kFirmado);
     const ArchivoFirmado signedFile = separaFirmas(readBytes(file));
     EXPECT_EQ(signedFile.contenido, samplePedimento());

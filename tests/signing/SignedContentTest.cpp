@@ -124,9 +124,12 @@ TEST_F(SignedContent, TheReadmeRecipeVerifiesAnyContentOneSignerAtATime) {
         writeBytes(file, c.bytes);
         ASSERT_EQ(sign(), firma::kFirmado) << c.what;
         EXPECT_EQ(verifyTool(file, cerPath), 0) << c.what;
-        for (int k = 1; k <= c.signers; ++k) {
+        for (int k = 1; kHostCommands && k <= c.signers; ++k) {
             EXPECT_EQ(readmeRecipe(file, c.signers, k), 0) << c.what << ", signer " << k;
         }
+    }
+    if (!kHostCommands) {
+        return;
     }
     // The recipe is no rubber stamp: one changed byte of content fails it.
     std::string tampered = readBytes(file);
@@ -186,7 +189,9 @@ TEST_F(SignedContent, EveryFileReportedSignedVerifies) {
         const int signers = static_cast<int>(separaFirmas(bytes).firmas.size());
         ASSERT_GT(signers, 0) << round;
         EXPECT_EQ(verifyTool(file, cerPath), 0) << round;
-        EXPECT_EQ(readmeRecipe(file, signers, 1 + round % signers), 0) << round;
+        if (kHostCommands) {
+            EXPECT_EQ(readmeRecipe(file, signers, 1 + round % signers), 0) << round;
+        }
         EXPECT_EQ(sign(), firma::kFirmado) << round;
         EXPECT_EQ(readBytes(file), bytes) << round;
     }

@@ -90,7 +90,7 @@ int SigningFixture::readmeRecipe(const std::string& f, int n, int k) const {
 }
 
 int SigningFixture::verifyTool(const std::string& f, const std::string& cer) const {
-    return run(std::string(TORVA_VERIFY_TOOL) + " '" + f + "' '" + cer + "'");
+    return runProgram(TORVA_VERIFY_TOOL, {f, cer});
 }
 
 }  // namespace torva::test

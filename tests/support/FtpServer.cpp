@@ -7,25 +7,15 @@
 #include <thread>
 
 #include "platform/FileSystem.h"
+#include "support/CommandLine.h"
 #include "support/TempDir.h"
 
 #ifdef _WIN32
 #include <windows.h>
-#include <winsock2.h>
 #endif
 
 namespace torva::test {
 namespace {
-
-#ifndef _WIN32
-std::string shellQuoted(const std::string& arg) {
-    std::string out = "'";
-    for (const char c : arg) {
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return out + "'";
-}
-#endif
 
 std::string uniqueStopFile() {
     std::random_device random;
@@ -75,31 +65,9 @@ bool isWindowsPath(const std::string& arg) {
 std::wstring commandLine(const std::vector<std::string>& args) {
     std::string line;
     for (const auto& arg : args) {
-        line += (line.empty() ? "\"" : " \"") + (isWindowsPath(arg) ? hostPath(arg) : arg) + "\"";
+        line += (line.empty() ? "" : " ") + windowsQuoted(isWindowsPath(arg) ? hostPath(arg) : arg);
     }
     return toFsPath(line).wstring();
-}
-
-// Whether something listens on the port: the host's process cannot be waited
-// for through its Windows handle, its closed port shows that it has ended.
-bool listening(int port) {
-    WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
-        return false;
-    }
-    const SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<u_short>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool connected =
-        s != INVALID_SOCKET &&
-        connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    if (s != INVALID_SOCKET) {
-        closesocket(s);
-    }
-    WSACleanup();
-    return connected;
 }
 
 }  // namespace
@@ -122,8 +90,15 @@ void FtpServer::start() {
                         &startup, &info)) {
         throw std::runtime_error("cannot start the FTP server");
     }
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
+    // Wine gives no handles for a program of the host, and a process of the
+    // host could not be waited for through them: stop() waits for the server
+    // to remove its stop file.
+    for (const HANDLE handle : {info.hThread, info.hProcess}) {
+        if (handle) {
+            CloseHandle(handle);
+        }
+    }
+    live_ = true;
     int port = 0;
     for (int waited = 0; waited < 200 && port == 0; ++waited) {
         std::error_code error;
@@ -144,15 +119,15 @@ void FtpServer::start() {
 }
 
 void FtpServer::stop() {
-    if (!process_) {
+    if (!live_) {
         return;
     }
+    // The server removes the stop file once its port is closed.
     writeBytes(stopFile_, "stop");
-    for (int waited = 0; waited < 200 && listening(port_); ++waited) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int waited = 0; waited < 400 && pathExists(stopFile_); ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
     }
-    CloseHandle(process_);
-    process_ = nullptr;
+    live_ = false;
     removeFile(stopFile_);
 }
 #else

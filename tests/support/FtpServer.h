@@ -29,7 +29,7 @@ class FtpServer {
     int port() const { return port_; }
     std::string portText() const { return std::to_string(port_); }
     const Options& options() const { return options_; }
-    bool running() const { return pipe_ != nullptr || process_ != nullptr; }
+    bool running() const { return pipe_ != nullptr || live_; }
 
     // Stops the server and waits until its process has ended.
     void stop();
@@ -42,7 +42,7 @@ class FtpServer {
     Options options_;
     std::string stopFile_;
     std::FILE* pipe_ = nullptr;  // the server's output, where a shell starts it
-    void* process_ = nullptr;    // its process handle, where it is started directly
+    bool live_ = false;          // started without a shell, and not yet stopped
     int port_ = 0;
 };
 
