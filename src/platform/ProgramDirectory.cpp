@@ -118,4 +118,45 @@ std::string localHostAddress() {
     return address;
 }
 
+#ifdef _WIN32
+namespace {
+
+std::wstring machineString(const wchar_t* key, const wchar_t* value) {
+    DWORD bytes = 0;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_SZ, nullptr, nullptr, &bytes) !=
+            ERROR_SUCCESS ||
+        bytes < sizeof(wchar_t)) {
+        return {};
+    }
+    std::wstring text(bytes / sizeof(wchar_t), L'\0');
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_SZ, nullptr, text.data(), &bytes) !=
+        ERROR_SUCCESS) {
+        return {};
+    }
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    return text;
+}
+
+}  // namespace
+#endif
+
+std::string systemInfoProgram() {
+#ifdef _WIN32
+    const std::wstring path = machineString(L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH");
+    if (!path.empty()) {
+        return fromFsPath(std::filesystem::path(path));
+    }
+    const std::wstring dir =
+        machineString(L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO");
+    if (!dir.empty()) {
+        const auto exe = std::filesystem::path(dir) / L"MSINFO32.EXE";
+        std::error_code ec;
+        if (std::filesystem::exists(exe, ec)) {
+            return fromFsPath(exe);
+        }
+    }
+#endif
+    return {};
+}
+
 }  // namespace torva

@@ -12,4 +12,8 @@ std::string programDirectory();
 std::string localHostName();
 std::string localHostAddress();
 
+// The system-information program the machine's registry names (MSINFO32),
+// empty where there is none.
+std::string systemInfoProgram();
+
 }  // namespace torva

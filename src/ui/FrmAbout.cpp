@@ -1,13 +1,13 @@
 #include "ui/FrmAbout.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
+
+#include "platform/ProgramDirectory.h"
 
 namespace torva::ui {
 namespace {
@@ -17,27 +17,6 @@ QLabel* label(const char* name, const QString& text, QWidget* parent) {
     l->setObjectName(QString::fromLatin1(name));
     l->setWordWrap(true);
     return l;
-}
-
-// The system-information program named in the machine's registry, if any.
-QString systemInfoProgram() {
-#ifdef Q_OS_WIN
-    const QSettings msinfo(
-        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
-        QSettings::NativeFormat);
-    const QString path = msinfo.value(QStringLiteral("PATH")).toString();
-    if (!path.isEmpty()) {
-        return path;
-    }
-    const QSettings location(
-        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location"),
-        QSettings::NativeFormat);
-    const QString dir = location.value(QStringLiteral("MSINFO")).toString();
-    if (!dir.isEmpty() && QFileInfo::exists(dir + QStringLiteral("\\MSINFO32.EXE"))) {
-        return dir + QStringLiteral("\\MSINFO32.EXE");
-    }
-#endif
-    return {};
 }
 
 }  // namespace
@@ -90,7 +69,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void FrmAbout::startSystemInfo() {
-    const QString program = systemInfoProgram();
+    const QString program = QString::fromStdString(systemInfoProgram());
     if (program.isEmpty() || !QProcess::startDetached(program, {})) {
         QMessageBox::information(this, windowTitle(),
                                  QStringLiteral("System Information Is Unavailable At This Time"),
