@@ -123,27 +123,40 @@ void BuscaRespuestas(CycleContext& ctx) {
     const std::vector<std::string> marcas = ctx.cycle.pendingListing;
 
     if (!marcas.empty() && !ctx.transfersEnded()) {
-        FolderIndex receive(dirs.receive);
-        // The log lives in the receive folder: found through its index, so
-        // the day's first line costs no second listing of a big folder.
-        const std::string logPath =
-            receive.pathOf(fileNameOf(dailyLogPath(ctx.config, ctx.julianDay)));
-        if (appendDailyLogExact(logPath, {})) {
-            setEvento(ctx, "ERROR, no se pudo abrir " + logPath);
-        }
         const std::string patente = ctx.config.patente();
         const std::string& sendLetters = ctx.config.get(slot::kSendLetters);
         const std::string& receiveLetters = ctx.config.get(slot::kReceiveLetters);
+        // Each marker's response name; a letter that is not configured has none.
+        std::vector<std::optional<std::string>> nombres;
+        nombres.reserve(marcas.size());
+        const std::string logName = fileNameOf(dailyLogPath(ctx.config, ctx.julianDay));
+        std::vector<std::string> buscados{logName};
+        for (const std::string& marca : marcas) {
+            nombres.push_back(parseName(marca).patente == patente
+                                  ? nombreRespuesta(marca, sendLetters, receiveLetters)
+                                  : std::nullopt);
+            if (nombres.back()) {
+                buscados.push_back(*nombres.back());
+            }
+        }
+        // The receive folder is read once, for these names only: its older
+        // files cost no more than reading their names.
+        FolderIndex receive(dirs.receive, buscados);
+        const std::string logPath = receive.pathOf(logName);
+        if (appendDailyLogExact(logPath, {})) {
+            setEvento(ctx, "ERROR, no se pudo abrir " + logPath);
+        }
         FtpSession session{ctx.ftp, ctx.config, ctx.captions, ctx.dialogs, &ctx.letterOffset};
         FolderIndex pending(pendingDir);
         Publicados publicados;
         std::vector<Recibida> recibidas;
         ctx.ftp.BeginDownloadBatch();
 
-        for (const std::string& marca : marcas) {
+        for (std::size_t i = 0; i < marcas.size(); ++i) {
             if (ctx.transfersEnded()) {
                 break;  // the rest wait for the next search
             }
+            const std::string& marca = marcas[i];
             setEvento(ctx, "Inicia la busqueda de repuesta");
             const NameParts parts = parseName(marca);
             ctx.letterOffset = parts.letterOffset;
@@ -151,7 +164,7 @@ void BuscaRespuestas(CycleContext& ctx) {
                 continue;  // another patente's marker, or one taken away since the listing
             }
             // A letter that is not configured has no response name: the marker stays.
-            const auto nombre = nombreRespuesta(marca, sendLetters, receiveLetters);
+            const std::optional<std::string>& nombre = nombres[i];
             if (!nombre) {
                 continue;
             }

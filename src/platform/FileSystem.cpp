@@ -592,6 +592,38 @@ std::vector<DirEntry> listDirectoryWithAttributes(const std::string& path, std::
     return entriesOf(path, ec, true);
 }
 
+void forEachName(const std::string& path, std::error_code& ec,
+                 const std::function<void(std::string_view)>& each) {
+    const std::string dir = resolvePath(path);
+    ec.clear();
+#ifndef _WIN32
+    DIR* stream = ::opendir(dir.c_str());
+    if (!stream) {
+        ec = lastError();
+        return;
+    }
+    for (;;) {
+        errno = 0;
+        const dirent* d = ::readdir(stream);
+        if (!d) {
+            if (errno != 0) {
+                ec = lastError();
+            }
+            break;
+        }
+        const std::string_view name(d->d_name);
+        if (name != "." && name != "..") {
+            each(name);
+        }
+    }
+    ::closedir(stream);
+#else
+    for (fs::directory_iterator it(toFsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
+        each(fromFsPath(it->path().filename()));
+    }
+#endif
+}
+
 std::optional<FileTime> modificationTime(const std::string& path) {
 #ifdef _WIN32
     // The file API's own time, to 100 ns: the C runtime's stat keeps whole seconds.

@@ -101,6 +101,9 @@ std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec
 // The same with each entry's read-only attribute, which costs one more system
 // call per entry.
 std::vector<DirEntry> listDirectoryWithAttributes(const std::string& path, std::error_code& ec);
+// Only the names, each handed to the caller as it is read and kept nowhere.
+void forEachName(const std::string& path, std::error_code& ec,
+                 const std::function<void(std::string_view)>& each);
 
 using FileTime = std::chrono::system_clock::time_point;
 std::optional<FileTime> modificationTime(const std::string& path);
