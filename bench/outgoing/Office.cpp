@@ -103,9 +103,9 @@ void Office::preloadLog(int entries) const {
     appendDailyLog(dailyLogPath(config, kDay), lines);
 }
 
-void Office::fillReceive(int count) const {
+void Office::fillOlder(const std::string& folder, int count) const {
     for (int i = 0; i < count; ++i) {
-        test::writeBytes(joinPath(receive, "antiguo" + std::to_string(i) + ".err"), "");
+        test::writeBytes(joinPath(folder, "antiguo" + std::to_string(i) + ".err"), "");
     }
 }
 

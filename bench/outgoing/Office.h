@@ -29,8 +29,8 @@ struct Office {
     std::vector<std::string> markers(int count, int step) const;
     // Entries of the day's log read back at the window's load.
     void preloadLog(int entries) const;
-    // Empty older files in the receive folder.
-    void fillReceive(int count) const;
+    // Empty older files in a folder (the receive folder, or a peer's).
+    void fillOlder(const std::string& folder, int count) const;
     std::string lftpOpen() const;
     std::string curlBase() const;
 };

@@ -263,12 +263,17 @@ int main(int argc, char* argv[]) {
         for (int i = 0; i < 2; ++i) {
             Office office;
             const std::vector<std::string> answered = office.markers(1000, 10);
-            office.fillReceive(older[i]);
-            const std::string peerDir = office.local.file("peer-rec");
-            makeDirectory(peerDir);
-            office.fillReceive(0);
-            lftpSearches[i] = lftpSearch(office, answered, peerDir);
-            curlSearches[i] = curlSearch(office, answered, peerDir);
+            // Each peer fetches into a folder of its own holding as many
+            // older files as the program's.
+            office.fillOlder(office.receive, older[i]);
+            const std::string lftpDir = office.local.file("lftp-rec");
+            const std::string curlDir = office.local.file("curl-rec");
+            for (const std::string& dir : {lftpDir, curlDir}) {
+                makeDirectory(dir);
+                office.fillOlder(dir, older[i]);
+            }
+            lftpSearches[i] = lftpSearch(office, answered, lftpDir);
+            curlSearches[i] = curlSearch(office, answered, curlDir);
             const Run run = corePass(office, 0, true);
             search[i] = run.seconds;
             complete = complete && run.received == 100;
