@@ -1,6 +1,7 @@
 #include "cycle/BuscaRespuestas.h"
 
 #include <algorithm>
+#include <future>
 #include <optional>
 #include <set>
 #include <unordered_map>
@@ -66,40 +67,58 @@ void pendiente(CycleContext& ctx, const std::string& remotePath) {
     setEvento(ctx, "Pendiente - " + rightChars(remotePath, static_cast<std::size_t>(n)));
 }
 
-// What a fetched response leaves: the marker gone, the log line, the list
-// entry. An empty response is removed and its marker stays.
-void asienta(CycleContext& ctx, const Recibida& r, FolderIndex& receive, FolderIndex& pending,
-             const std::string& logPath) {
-    if (!isRegularFile(r.local)) {
-        return;
-    }
-    receive.added(fileNameOf(r.local));
-    const auto size = fileSize(r.local);
+// What a fetched response leaves: the marker gone, the list entry, and its
+// log line among the batch's lines. An empty response is removed and its
+// marker stays.
+void asienta(CycleContext& ctx, const Recibida& r, FolderIndex& pending,
+             std::vector<std::string>& lineas) {
+    const auto size = fileSize(r.local);  // none for a file gone or not a file
     if (!size) {
-        return;  // unreadable: the marker stays
+        return;  // the marker stays
     }
     if (*size == 0) {
         // Empty: removed, and the marker stays so the next search tries again.
         if (removeFile(r.local)) {
             setEvento(ctx, "ERROR, no se pudo borrar " + r.local);
-        } else {
-            receive.removed(fileNameOf(r.local));
         }
         return;
     }
-    std::string failure;
     if (removeFile(pending.pathOf(r.marca))) {
-        failure = "ERROR, no se pudo borrar la marca " + pending.pathOf(r.marca);
+        setEvento(ctx, "ERROR, no se pudo borrar la marca " + pending.pathOf(r.marca));
     } else {
         pending.removed(r.marca);
     }
-    if (appendDailyLogExact(logPath,
-                            {logLine(LogKind::Recibido, r.nombre, formatTime(ctx.clock.now()))})) {
-        failure = failure.empty() ? "ERROR, no se pudo escribir en " + logPath : failure;
+    const std::string hora = formatTime(ctx.clock.now());
+    lineas.push_back(logLine(LogKind::Recibido, r.nombre, hora));
+    ctx.lists.add(ListId::Recibidos, logEntry(r.nombre, hora));
+}
+
+// The fetched responses reach the disk together, before any marker goes;
+// then each is recorded, and the log gets the batch's lines in one write.
+void asientaLote(CycleContext& ctx, const std::vector<Recibida>& recibidas, FolderIndex& pending,
+                 const std::string& logPath) {
+    std::set<std::string> sinAsentar;
+    if (!ok(ctx.ftp.CommitDownloadBatch())) {
+        for (const FtpFileFailure& f : ctx.ftp.LastReport().failedFiles) {
+            sinAsentar.insert(f.name);
+        }
+        if (sinAsentar.empty()) {
+            for (const Recibida& r : recibidas) {
+                sinAsentar.insert(r.local);
+            }
+        }
     }
-    ctx.lists.add(ListId::Recibidos, logEntry(r.nombre, formatTime(ctx.clock.now())));
-    if (!failure.empty()) {
-        setEvento(ctx, failure);
+    std::vector<std::string> lineas;
+    for (const Recibida& r : recibidas) {
+        if (sinAsentar.count(r.local) != 0) {
+            setEvento(ctx, "ERROR, no se pudo escribir " + r.local);
+            ctx.faults.fail(r.nombre);  // the marker stays for the next search
+            continue;
+        }
+        asienta(ctx, r, pending, lineas);
+    }
+    if (appendDailyLogExact(logPath, lineas)) {
+        setEvento(ctx, "ERROR, no se pudo escribir en " + logPath);
     }
 }
 
@@ -139,13 +158,19 @@ void BuscaRespuestas(CycleContext& ctx) {
                 buscados.push_back(*nombres.back());
             }
         }
-        // The receive folder is read once, for these names only: its older
-        // files cost no more than reading their names.
-        FolderIndex receive(dirs.receive, buscados);
-        const std::string logPath = receive.pathOf(logName);
-        if (appendDailyLogExact(logPath, {})) {
-            setEvento(ctx, "ERROR, no se pudo abrir " + logPath);
-        }
+        // The receive folder is read once, for these names only, on a thread
+        // of its own while the server is asked for its listing.
+        std::future<FolderIndex> lectura =
+            std::async(std::launch::async, [dir = dirs.receive, buscados = std::move(buscados)] {
+                return FolderIndex(dir, buscados);
+            });
+        std::optional<FolderIndex> leida;
+        const auto receive = [&]() -> FolderIndex& {
+            if (!leida) {
+                leida.emplace(lectura.get());
+            }
+            return *leida;
+        };
         FtpSession session{ctx.ftp, ctx.config, ctx.captions, ctx.dialogs, &ctx.letterOffset};
         FolderIndex pending(pendingDir);
         Publicados publicados;
@@ -169,7 +194,6 @@ void BuscaRespuestas(CycleContext& ctx) {
                 continue;
             }
             std::string remotePath = remote::responsePath(*nombre);
-            const std::string local = receive.pathOf(*nombre);
             setEvento(ctx, "Buscando archivo " + *nombre);
 
             if (publicados.estado == Publicados::Estado::SinListar) {
@@ -189,6 +213,7 @@ void BuscaRespuestas(CycleContext& ctx) {
                 // Asked for as the server spells it.
                 remotePath = remote::responsePath(publicado->second);
             }
+            const std::string local = receive().pathOf(*nombre);
             if (!ok(ReceiveFile(session, local, remotePath))) {
                 if (!ctx.ftp.IsConnected()) {
                     ctx.faults.sessionLost = true;
@@ -201,26 +226,13 @@ void BuscaRespuestas(CycleContext& ctx) {
             recibidas.push_back({marca, *nombre, local});
         }
 
-        // The responses reach the disk together, before any marker goes.
-        std::set<std::string> sinAsentar;
-        if (!ok(ctx.ftp.CommitDownloadBatch())) {
-            for (const FtpFileFailure& f : ctx.ftp.LastReport().failedFiles) {
-                sinAsentar.insert(f.name);
-            }
-            if (sinAsentar.empty()) {
-                for (const Recibida& r : recibidas) {
-                    sinAsentar.insert(r.local);
-                }
-            }
+        // The log lives in the receive folder: found through its index, so
+        // the day's first line costs no second listing of a big folder.
+        const std::string logPath = receive().pathOf(logName);
+        if (appendDailyLogExact(logPath, {})) {
+            setEvento(ctx, "ERROR, no se pudo abrir " + logPath);
         }
-        for (const Recibida& r : recibidas) {
-            if (sinAsentar.count(r.local) != 0) {
-                setEvento(ctx, "ERROR, no se pudo escribir " + r.local);
-                ctx.faults.fail(r.nombre);  // the marker stays for the next search
-                continue;
-            }
-            asienta(ctx, r, receive, pending, logPath);
-        }
+        asientaLote(ctx, recibidas, pending, logPath);
     }
 
     if (ctx.config.flag(slot::kRoutes)) {

@@ -135,6 +135,46 @@ TEST(BuscaRespuestas, AResponseListedInUpperCaseIsFetchedAsListed) {
     EXPECT_TRUE(f.namesIn(f.pend).empty());
 }
 
+// Another program's older response and log in upper case are the same files
+// to this one: replaced and added to, never twinned.
+TEST(BuscaRespuestas, TheReceiveFolderIsMatchedWithoutRegardToCase) {
+    PassFixture f;
+    for (int i = 0; i < 300; ++i) {
+        writeBytes(joinPath(f.receive, "antiguo" + std::to_string(i) + ".err"), "");
+    }
+    writeBytes(joinPath(f.receive, "R1234567.123"), "anterior");
+    writeBytes(joinPath(f.receive, "1234123.LOG"), "R - r1234000.123 - 09:00:00\r\n");
+    mark(f, {"b1234567.123", "b1234568.123"});
+    writeBytes(f.remoteFile("ENV/r1234567.123"), "nueva");
+    writeBytes(f.remoteFile("ENV/r1234568.123"), "otra");
+
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(readBytes(joinPath(f.receive, "R1234567.123")), "nueva");
+    EXPECT_EQ(readBytes(joinPath(f.receive, "r1234568.123")), "otra");
+    EXPECT_EQ(f.namesIn(f.receive).size(), 303u);
+    EXPECT_EQ(
+        f.linesOf(joinPath(f.receive, "1234123.LOG")),
+        (std::vector<std::string>{"R - r1234000.123 - 09:00:00", "R - r1234567.123 - 10:00:00",
+                                  "R - r1234568.123 - 10:00:00"}));
+    EXPECT_TRUE(f.namesIn(f.pend).empty());
+}
+
+// The responses are kept and their markers go; the log's failure is what
+// the status line shows at the end.
+TEST(BuscaRespuestas, ALogThatCannotBeWrittenIsToldAfterTheResponses) {
+    PassFixture f;
+    makeDirectory(f.logPath());
+    mark(f, {"b1234567.123", "b1234568.123"});
+    writeBytes(f.remoteFile("ENV/r1234567.123"), "uno");
+    writeBytes(f.remoteFile("ENV/r1234568.123"), "dos");
+
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(readBytes(joinPath(f.receive, "r1234568.123")), "dos");
+    EXPECT_TRUE(f.namesIn(f.pend).empty());
+    EXPECT_EQ(f.lists.get(ListId::Recibidos).size(), 2u);
+    EXPECT_EQ(f.captions.get(Caption::Evento), "ERROR, no se pudo escribir en " + f.logPath());
+}
+
 TEST(BuscaRespuestas, AnEmptyPendingFolderLeavesTheLogAlone) {
     PassFixture f;
     BuscaRespuestas(f.ctx);
