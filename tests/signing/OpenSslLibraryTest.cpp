@@ -6,6 +6,7 @@
 
 #include "platform/FileSystem.h"
 #include "signing/FirmaArchivo.h"
+#include "signing/openssl/OpenSslSigningLibrary.h"
 #include "signing/openssl/Signature.h"
 #include "signing/openssl/SignedFileCheck.h"
 #include "signing/SignedFile.h"
@@ -203,6 +204,27 @@ TEST_F(OpenSslLibrary, AFileChangedBetweenSearchAndSignatureIsReadAgain) {
     ASSERT_EQ(library.GeneraFirmaDigitalG(path, 0, records), firma::kOk);
     EXPECT_EQ(separaFirmas(readBytes(file)).contenido, changed);
     EXPECT_EQ(verifyTool(file, cerPath), 0);
+}
+
+// The search begins the signed copy; a search that no signature follows, or
+// one refused, leaves no temporary file and the file as it was.
+TEST_F(OpenSslLibrary, ASearchWithoutItsSignatureLeavesNoTemporaryFile) {
+    RegistrosFirma records{};
+    std::string path = file;
+    {
+        OpenSslSigningLibrary alone;
+        ASSERT_EQ(alone.BuscaCurpsG(path, 0, records), firma::kOk);
+    }
+    EXPECT_EQ(entries(dir.path()), 3u);
+
+    ASSERT_EQ(library.BuscaCurpsG(path, 0, records), firma::kOk);
+    ASSERT_EQ(library.BuscaCurpsG(path, 0, records), firma::kOk);  // searched again
+    escribeCampo(records[0], CampoFirma::ArchivoKey, keyPath + '\0');
+    escribeCampo(records[0], CampoFirma::ArchivoCer, cerPath + '\0');
+    escribeCampo(records[0], CampoFirma::Contrasena, std::string("otra") + '\0');
+    EXPECT_EQ(library.GeneraFirmaDigitalG(path, 0, records), firma::kContrasenaIncorrecta);
+    EXPECT_EQ(entries(dir.path()), 3u);
+    EXPECT_EQ(readBytes(file), samplePedimento());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "signing/openssl/CopiaAnticipada.h"
 #include "signing/openssl/Credentials.h"
 #include "signing/openssl/SignedCopy.h"
 #include "signing/SigningCodes.h"
@@ -62,14 +63,12 @@ bool tipoDocumentoValido(std::uint8_t tipo) {
            tipo == firma::kTipoEA || tipo == firma::kTipoEB;
 }
 
-std::error_code OpenSslSigningLibrary::escanea(Leido leido, const std::string& path,
-                                               EscaneoArchivo& out) {
-    if (leido.path == path && leido.time && fileSize(path) == leido.escaneo.size &&
-        leido.time == modificationTime(path)) {
-        out = std::move(leido.escaneo);
-        return {};
-    }
-    return escaneaArchivo(path, kRegistrosFirma, out);
+OpenSslSigningLibrary::OpenSslSigningLibrary() = default;
+OpenSslSigningLibrary::~OpenSslSigningLibrary() = default;
+
+bool OpenSslSigningLibrary::vigente(const Leido& leido, const std::string& path) {
+    return leido.path == path && leido.time && fileSize(path) == leido.escaneo.size &&
+           leido.time == modificationTime(path);
 }
 
 FirmaCode OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*tipo*/,
@@ -79,11 +78,22 @@ FirmaCode OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*t
         return firma::kBuscaArchivoNoEncontrado;
     }
     path = resolvePath(path);
-    Leido leido{path, modificationTime(path), {}};
+    Leido leido{path, modificationTime(path), {}, std::make_unique<ossl::CopiaAnticipada>(path)};
     // The whole file: closing records made here name only CURPs of the
     // content, and a CURP in a line that merely looks like one is content.
-    if (escaneaArchivo(path, kRegistrosFirma, leido.escaneo)) {
+    EscaneaArchivo escaneo(kRegistrosFirma);
+    std::vector<char> buffer(kPiezaLectura);
+    const std::error_code lectura = readFileInPieces(path, buffer, [&](std::string_view piece) {
+        escaneo.lee(piece);
+        leido.anticipada->lee(piece);
+        return true;
+    });
+    if (lectura) {
         return firma::kBuscaArchivoNoLegible;
+    }
+    leido.escaneo = escaneo.termina();
+    if (leido.escaneo.firmasFinales > 0) {
+        leido.anticipada.reset();  // its closing records are checked on a reading of their own
     }
     const auto& curps = leido.escaneo.curps;
     for (std::size_t i = 0; i < curps.size(); ++i) {
@@ -120,8 +130,15 @@ FirmaCode OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uin
         }
     }
     EscaneoArchivo escaneo;
-    if (escanea(std::move(leido), path, escaneo)) {
-        return firma::kArchivoNoLegible;
+    std::unique_ptr<ossl::CopiaAnticipada> anticipada;
+    if (vigente(leido, path)) {
+        escaneo = std::move(leido.escaneo);
+        anticipada = std::move(leido.anticipada);
+    } else {
+        leido = {};  // its copy goes before another is made
+        if (escaneaArchivo(path, kRegistrosFirma, escaneo)) {
+            return firma::kArchivoNoLegible;
+        }
     }
     if (escaneo.registros201 > 1) {
         return firma::kVariosRegistros201;
@@ -129,6 +146,10 @@ FirmaCode OpenSslSigningLibrary::GeneraFirmaDigitalG(std::string& path, std::uin
     if (escaneo.terminaEnFeaSinFin) {
         return firma::kRegistroFeaAjeno;
     }
+    if (anticipada && escaneo.firmasFinales == 0) {
+        return ossl::escribeFirmado(*anticipada, path, escaneo, credenciales);
+    }
+    anticipada.reset();
     return ossl::escribeFirmado(path, escaneo, credenciales);
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/FileSystem.h"
+#include "signing/openssl/CopiaAnticipada.h"
 #include "signing/openssl/Signature.h"
 #include "signing/RecordStream.h"
 #include "signing/SignedFile.h"
@@ -83,6 +84,31 @@ class VerificaFirmas {
     bool todas_ = true;
 };
 
+// CR LF after a last line without its end (finDeLinea).
+std::string_view finDeContenido(const EscaneoArchivo& escaneo) {
+    return escaneo.size == 0 || escaneo.terminaEnSalto ? std::string_view() : "\r\n";
+}
+
+// The closing records after the copy's content; the copy then replaces the file.
+FirmaCode cierraYReemplaza(TemporaryFileWriter& copia, const std::string& path,
+                           const Digest& digest, const std::vector<Credencial>& credenciales) {
+    std::string cierre;
+    for (const Credencial& c : credenciales) {
+        const auto signature = signDigest(c.key.get(), digest);
+        if (!signature) {
+            return firma::kSinDescripcion;
+        }
+        cierre += lineaFea({c.curp, serialHex(c.cert.get()), *signature});
+    }
+    if (copia.write(cierre) || copia.finish()) {
+        return firma::kSinArchivoTemporal;
+    }
+    if (replaceWithTemporary(copia.temporary(), path)) {
+        return firma::kNoSeRenombro;
+    }
+    return firma::kOk;
+}
+
 }  // namespace
 
 FirmaCode escribeFirmado(const std::string& path, const EscaneoArchivo& escaneo,
@@ -91,7 +117,7 @@ FirmaCode escribeFirmado(const std::string& path, const EscaneoArchivo& escaneo,
     if (copia.error()) {
         return firma::kSinArchivoTemporal;
     }
-    Sha256 sha;
+    ResumenAparte sha;
     VerificaFirmas finales(credenciales);
     RecordStream<VerificaFirmas> cola(finales, kMaxCampoFea);
     std::uint64_t leidos = 0;
@@ -132,9 +158,7 @@ FirmaCode escribeFirmado(const std::string& path, const EscaneoArchivo& escaneo,
         }
         digest = finales.digest;
     } else {
-        // finDeLinea: CR LF after a last line without its end.
-        const std::string_view fin =
-            escaneo.size == 0 || escaneo.terminaEnSalto ? std::string_view() : "\r\n";
+        const std::string_view fin = finDeContenido(escaneo);
         if (!sha.update(fin)) {
             return firma::kSinDescripcion;
         }
@@ -146,21 +170,17 @@ FirmaCode escribeFirmado(const std::string& path, const EscaneoArchivo& escaneo,
     if (!digest) {
         return firma::kSinDescripcion;
     }
-    std::string cierre;
-    for (const Credencial& c : credenciales) {
-        const auto signature = signDigest(c.key.get(), *digest);
-        if (!signature) {
-            return firma::kSinDescripcion;
-        }
-        cierre += lineaFea({c.curp, serialHex(c.cert.get()), *signature});
-    }
-    if (copia.write(cierre) || copia.finish()) {
+    return cierraYReemplaza(copia, path, *digest, credenciales);
+}
+
+FirmaCode escribeFirmado(CopiaAnticipada& anticipada, const std::string& path,
+                         const EscaneoArchivo& escaneo,
+                         const std::vector<Credencial>& credenciales) {
+    const std::optional<Digest> digest = anticipada.termina(finDeContenido(escaneo));
+    if (!digest) {
         return firma::kSinArchivoTemporal;
     }
-    if (replaceWithTemporary(copia.temporary(), path)) {
-        return firma::kNoSeRenombro;
-    }
-    return firma::kOk;
+    return cierraYReemplaza(anticipada.copia(), path, *digest, credenciales);
 }
 
 }  // namespace torva::ossl

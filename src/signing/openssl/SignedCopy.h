@@ -27,4 +27,11 @@ struct Credencial {
 FirmaCode escribeFirmado(const std::string& path, const EscaneoArchivo& escaneo,
                          const std::vector<Credencial>& credenciales);
 
+class CopiaAnticipada;
+// The same from the copy the search began, for a file that ends in no
+// closing records.
+FirmaCode escribeFirmado(CopiaAnticipada& anticipada, const std::string& path,
+                         const EscaneoArchivo& escaneo,
+                         const std::vector<Credencial>& credenciales);
+
 }  // namespace torva::ossl
