@@ -242,8 +242,14 @@ def run_ftp(args):
 
     def stop_when_asked():
         wait_for_stop(args, stop)
-        # Like a server that goes away: every connection drops at once.
+        # Like a server that goes away: every connection drops at once,
+        # before the stop file says so.
         server.socket.close()
+        for channel in list(server.ioloop.socket_map.values()):
+            try:
+                channel.socket.shutdown(socket.SHUT_RDWR)
+            except (OSError, AttributeError):
+                pass
         ended(args)
         os._exit(0)
 
