@@ -74,8 +74,26 @@ std::error_code replaceFile(const fs::path& from, const fs::path& to) {
     }
     return {};
 #else
+    // A large file replaced gives its blocks back to the disk when its last
+    // reference goes, which takes ~10 ms for 50 MB on a disk that discards
+    // freed blocks: a reference is kept across the rename and dropped on a
+    // thread of its own, off the caller's path.
+    constexpr off_t kLarge = 1 << 20;
+    int old = ::open(to.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    struct stat st {};
+    if (old >= 0 && (::fstat(old, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < kLarge)) {
+        ::close(old);
+        old = -1;
+    }
     std::error_code ec;
     fs::rename(from, to, ec);
+    if (old >= 0) {
+        try {
+            std::thread([old] { ::close(old); }).detach();
+        } catch (const std::system_error&) {
+            ::close(old);  // no thread to be had: closed here
+        }
+    }
     return ec;
 #endif
 }

@@ -48,6 +48,16 @@ TEST(FileSystem, AtomicWriteLeavesNoTemporaryFileAndKeepsOldContentOnFailure) {
     EXPECT_EQ(readBytes(path), "new");
     EXPECT_FALSE(pathExists(temporaryPathFor(path)));
 
+    // A large file replaced, and a large file put in its place.
+    const std::string large(3 << 20, 'L');
+    writeBytes(path, large);
+    ASSERT_FALSE(writeFileAtomic(path, "small"));
+    EXPECT_EQ(readBytes(path), "small");
+    ASSERT_FALSE(writeFileAtomic(path, large + "2"));
+    ASSERT_FALSE(writeFileAtomic(path, large + "3"));
+    EXPECT_EQ(readBytes(path), large + "3");
+    EXPECT_FALSE(pathExists(temporaryPathFor(path)));
+
     // A target directory that vanished: the write fails and reports it.
     EXPECT_TRUE(writeFileAtomic(joinPath(dir.file("missing"), "a"), "x"));
 }
