@@ -92,6 +92,18 @@ std::vector<std::string> Office::markers(int count, int step) const {
     return answered;
 }
 
+void Office::reanswer(int count, int step) const {
+    for (int i = 0; i < count; i += step) {
+        const std::string n = fileName('b', i);
+        test::writeBytes(joinPath(pend, n), content(n));
+        (void)removeFile(joinPath(receive, fileName('r', i)));
+    }
+    ConfigRecord config;
+    config.set(slot::kReceiveDir, receive);
+    config.set(slot::kUser, "usuario1234");
+    (void)removeFile(dailyLogPath(config, kDay));  // the day's log as the first run found it
+}
+
 void Office::preloadLog(int entries) const {
     std::vector<std::string> lines;
     for (int i = 0; i < entries; ++i) {

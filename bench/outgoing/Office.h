@@ -27,6 +27,10 @@ struct Office {
     std::vector<std::string> newFiles(int count) const;
     // Pending markers (b files) of which every step-th has its response on the server.
     std::vector<std::string> markers(int count, int step) const;
+    // The answered markers put back, and their fetched responses and the
+    // day's log taken out of the receive folder, for another run of the same
+    // search.
+    void reanswer(int count, int step) const;
     // Entries of the day's log read back at the window's load.
     void preloadLog(int entries) const;
     // Empty older files in a folder (the receive folder, or a peer's).

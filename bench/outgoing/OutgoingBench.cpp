@@ -272,15 +272,29 @@ int main(int argc, char* argv[]) {
                 makeDirectory(dir);
                 office.fillOlder(dir, older[i]);
             }
-            lftpSearches[i] = lftpSearch(office, answered, lftpDir);
-            curlSearches[i] = curlSearch(office, answered, curlDir);
-            const Run run = corePass(office, 0, true);
-            search[i] = run.seconds;
-            complete = complete && run.received == 100;
+            // The better of two runs each, the second after each has taken
+            // its files away again: this disk makes the first files created
+            // in a folder after mass deletions (the last bench's offices)
+            // cost up to 1 ms each, in whichever folder the allocator picks.
+            search[i] = lftpSearches[i] = curlSearches[i] = 1e9;
+            for (int round = 0; round < 2; ++round) {
+                if (round > 0) {
+                    office.reanswer(1000, 10);
+                    for (const std::string& r : answered) {
+                        (void)removeFile(joinPath(lftpDir, r));
+                        (void)removeFile(joinPath(curlDir, r));
+                    }
+                }
+                lftpSearches[i] = std::min(lftpSearches[i], lftpSearch(office, answered, lftpDir));
+                curlSearches[i] = std::min(curlSearches[i], curlSearch(office, answered, curlDir));
+                const Run run = corePass(office, 0, true);
+                search[i] = std::min(search[i], run.seconds);
+                complete = complete && run.received == 100;
+            }
             std::printf(
-                "  receive folder of %d files: torvaval %.2f s (%zu received), lftp %.2f s, "
-                "curl %.2f s\n",
-                older[i], search[i], run.received, lftpSearches[i], curlSearches[i]);
+                "  receive folder of %d files (the better of two): torvaval %.3f s, lftp %.3f s, "
+                "curl %.3f s\n",
+                older[i], search[i], lftpSearches[i], curlSearches[i]);
         }
         verdicts.check("search / lftp, empty receive folder", search[0] / lftpSearches[0], 1.0);
         verdicts.check("search / lftp, 50,000-file receive folder", search[1] / lftpSearches[1],

@@ -95,8 +95,8 @@ void asienta(CycleContext& ctx, const Recibida& r, FolderIndex& pending,
 
 // The fetched responses reach the disk together, before any marker goes;
 // then each is recorded, and the log gets the batch's lines in one write.
-void asientaLote(CycleContext& ctx, const std::vector<Recibida>& recibidas, FolderIndex& pending,
-                 const std::string& logPath) {
+void asientaLote(CycleContext& ctx, const std::vector<Recibida>& recibidas,
+                 const FolderIndex& receive, FolderIndex& pending, const std::string& logPath) {
     std::set<std::string> sinAsentar;
     if (!ok(ctx.ftp.CommitDownloadBatch())) {
         for (const FtpFileFailure& f : ctx.ftp.LastReport().failedFiles) {
@@ -115,7 +115,17 @@ void asientaLote(CycleContext& ctx, const std::vector<Recibida>& recibidas, Fold
             ctx.faults.fail(r.nombre);  // the marker stays for the next search
             continue;
         }
-        asienta(ctx, r, pending, lineas);
+        // Fetched under the name as written: an older file under another
+        // case is the same file to the operator, and is replaced.
+        Recibida enSuLugar = r;
+        enSuLugar.local = receive.pathOf(r.nombre);
+        if (enSuLugar.local != r.local && moveFileReplaceExact(r.local, enSuLugar.local)) {
+            (void)removeFile(r.local);
+            setEvento(ctx, "ERROR, no se pudo escribir " + enSuLugar.local);
+            ctx.faults.fail(r.nombre);
+            continue;
+        }
+        asienta(ctx, enSuLugar, pending, lineas);
     }
     if (appendDailyLogExact(logPath, lineas)) {
         setEvento(ctx, "ERROR, no se pudo escribir en " + logPath);
@@ -159,9 +169,10 @@ void BuscaRespuestas(CycleContext& ctx) {
             }
         }
         // The receive folder is read once, for these names only, on a thread
-        // of its own while the server is asked for its listing.
+        // of its own while the responses are fetched.
+        const std::string receiveDir = resolvePath(dirs.receive);
         std::future<FolderIndex> lectura =
-            std::async(std::launch::async, [dir = dirs.receive, buscados = std::move(buscados)] {
+            std::async(std::launch::async, [dir = receiveDir, buscados = std::move(buscados)] {
                 return FolderIndex(dir, buscados);
             });
         std::optional<FolderIndex> leida;
@@ -213,7 +224,9 @@ void BuscaRespuestas(CycleContext& ctx) {
                 // Asked for as the server spells it.
                 remotePath = remote::responsePath(publicado->second);
             }
-            const std::string local = receive().pathOf(*nombre);
+            // As written: the receive folder's reading is waited for only
+            // when the batch is put in place.
+            const std::string local = joinPath(receiveDir, *nombre);
             if (!ok(ReceiveFile(session, local, remotePath))) {
                 if (!ctx.ftp.IsConnected()) {
                     ctx.faults.sessionLost = true;
@@ -232,7 +245,7 @@ void BuscaRespuestas(CycleContext& ctx) {
         if (appendDailyLogExact(logPath, {})) {
             setEvento(ctx, "ERROR, no se pudo abrir " + logPath);
         }
-        asientaLote(ctx, recibidas, pending, logPath);
+        asientaLote(ctx, recibidas, receive(), pending, logPath);
     }
 
     if (ctx.config.flag(slot::kRoutes)) {

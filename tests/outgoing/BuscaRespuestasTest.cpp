@@ -144,19 +144,26 @@ TEST(BuscaRespuestas, TheReceiveFolderIsMatchedWithoutRegardToCase) {
     }
     writeBytes(joinPath(f.receive, "R1234567.123"), "anterior");
     writeBytes(joinPath(f.receive, "1234123.LOG"), "R - r1234000.123 - 09:00:00\r\n");
-    mark(f, {"b1234567.123", "b1234568.123"});
+    writeBytes(joinPath(f.receive, "R1234569.123"), "protegida");
+    ASSERT_FALSE(setReadOnly(joinPath(f.receive, "R1234569.123"), true));
+    mark(f, {"b1234567.123", "b1234568.123", "b1234569.123"});
     writeBytes(f.remoteFile("ENV/r1234567.123"), "nueva");
     writeBytes(f.remoteFile("ENV/r1234568.123"), "otra");
+    writeBytes(f.remoteFile("ENV/r1234569.123"), "no cabe");
 
     BuscaRespuestas(f.ctx);
     EXPECT_EQ(readBytes(joinPath(f.receive, "R1234567.123")), "nueva");
     EXPECT_EQ(readBytes(joinPath(f.receive, "r1234568.123")), "otra");
-    EXPECT_EQ(f.namesIn(f.receive).size(), 303u);
+    // A read-only one is kept as it was, and its marker waits.
+    EXPECT_EQ(readBytes(joinPath(f.receive, "R1234569.123")), "protegida");
+    EXPECT_EQ(f.namesIn(f.receive).size(), 304u);
     EXPECT_EQ(
         f.linesOf(joinPath(f.receive, "1234123.LOG")),
         (std::vector<std::string>{"R - r1234000.123 - 09:00:00", "R - r1234567.123 - 10:00:00",
                                   "R - r1234568.123 - 10:00:00"}));
-    EXPECT_TRUE(f.namesIn(f.pend).empty());
+    EXPECT_EQ(f.namesIn(f.pend), std::vector<std::string>{"b1234569.123"});
+    EXPECT_EQ(f.ctx.faults.failed, 1);
+    (void)setReadOnly(joinPath(f.receive, "R1234569.123"), false);
 }
 
 // The responses are kept and their markers go; the log's failure is what

@@ -333,6 +333,9 @@ FtpCode CurlFtpClient::CommitDownloadBatch() {
             report_.failedFiles.push_back({s.target, ftp::kLocalWriteFailed});
             first = ftp::kLocalWriteFailed;
         }
+        for (const std::string& directory : std::exchange(sweepAfterBatch_, {})) {
+            sweepLeftovers(directory);
+        }
         return first;
     });
 }

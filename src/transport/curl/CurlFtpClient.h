@@ -93,6 +93,7 @@ class CurlFtpClient final : public FtpClient {
     bool freshConnection_ = false;
     Clock::time_point deadline_;
     std::map<std::string, Clock::time_point> swept_;
+    std::set<std::string> sweepAfterBatch_;  // folders a batch's downloads went to
     std::thread sweeper_;
     std::atomic<bool> sweeping_{false};
     // Remote paths the session's listings showed: a download of one needs

@@ -140,6 +140,12 @@ bool CurlFtpClient::removePartialUpload(const std::string& remotePath) {
 }
 
 void CurlFtpClient::sweepLeftovers(const std::string& directory) {
+    if (batching_) {
+        // The batch's own reading of the folder comes first; this one
+        // waits for its end.
+        sweepAfterBatch_.insert(directory);
+        return;
+    }
     // A temporary file untouched for twice the call bound belongs to no
     // running download; the folder is looked at again after that long.
     const auto age = std::chrono::seconds(2 * std::max(session_.timeouts.call, 1L));
@@ -161,16 +167,19 @@ void CurlFtpClient::sweepLeftovers(const std::string& directory) {
         staged.insert(s.temporary);
     }
     auto sweep = [directory, age, staged = std::move(staged), this] {
+        // Only the names are read: a folder of 50,000 responses keeps none.
+        std::vector<std::string> leftovers;
         std::error_code ec;
-        const auto entries = listDirectory(directory, ec);
-        const auto oldest = std::chrono::system_clock::now() - age;
-        for (const DirEntry& entry : entries) {
-            if (entry.isDirectory || !isTemporaryDownloadName(entry.name)) {
-                continue;
+        forEachName(directory, ec, [&leftovers](std::string_view name) {
+            if (isTemporaryDownloadName(name)) {
+                leftovers.emplace_back(name);
             }
-            const std::string path = joinPath(directory, entry.name);
+        });
+        const auto oldest = std::chrono::system_clock::now() - age;
+        for (const std::string& name : leftovers) {
+            const std::string path = joinPath(directory, name);
             const auto time = modificationTime(path);
-            if (staged.count(path) == 0 && time && *time < oldest) {
+            if (staged.count(path) == 0 && isRegularFile(path) && time && *time < oldest) {
                 (void)removeFile(path);
             }
         }
