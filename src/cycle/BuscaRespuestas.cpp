@@ -67,30 +67,40 @@ void pendiente(CycleContext& ctx, const std::string& remotePath) {
     setEvento(ctx, "Pendiente - " + rightChars(remotePath, static_cast<std::size_t>(n)));
 }
 
-// What a fetched response leaves: the marker gone, the list entry, and its
-// log line among the batch's lines. An empty response is removed and its
-// marker stays.
-void asienta(CycleContext& ctx, const Recibida& r, FolderIndex& pending,
+// What the fetched responses leave: their markers gone (removed together),
+// their list entries, and their lines among the batch's log lines. An empty
+// response is removed and its marker stays.
+void asienta(CycleContext& ctx, const std::vector<Recibida>& puestas, FolderIndex& pending,
              std::vector<std::string>& lineas) {
-    const auto size = fileSize(r.local);  // none for a file gone or not a file
-    if (!size) {
-        return;  // the marker stays
-    }
-    if (*size == 0) {
-        // Empty: removed, and the marker stays so the next search tries again.
-        if (removeFile(r.local)) {
-            setEvento(ctx, "ERROR, no se pudo borrar " + r.local);
+    std::vector<const Recibida*> llegadas;
+    std::vector<std::string> marcas;
+    for (const Recibida& r : puestas) {
+        const auto size = fileSize(r.local);  // none for a file gone or not a file
+        if (!size) {
+            continue;  // the marker stays
         }
-        return;
+        if (*size == 0) {
+            // Empty: removed, and the marker stays so the next search tries again.
+            if (removeFile(r.local)) {
+                setEvento(ctx, "ERROR, no se pudo borrar " + r.local);
+            }
+            continue;
+        }
+        llegadas.push_back(&r);
+        marcas.push_back(pending.pathOf(r.marca));
     }
-    if (removeFile(pending.pathOf(r.marca))) {
-        setEvento(ctx, "ERROR, no se pudo borrar la marca " + pending.pathOf(r.marca));
-    } else {
-        pending.removed(r.marca);
+    const std::vector<std::error_code> borradas = removeFiles(marcas);
+    for (std::size_t i = 0; i < llegadas.size(); ++i) {
+        const Recibida& r = *llegadas[i];
+        if (borradas[i]) {
+            setEvento(ctx, "ERROR, no se pudo borrar la marca " + marcas[i]);
+        } else {
+            pending.removed(r.marca);
+        }
+        const std::string hora = formatTime(ctx.clock.now());
+        lineas.push_back(logLine(LogKind::Recibido, r.nombre, hora));
+        ctx.lists.add(ListId::Recibidos, logEntry(r.nombre, hora));
     }
-    const std::string hora = formatTime(ctx.clock.now());
-    lineas.push_back(logLine(LogKind::Recibido, r.nombre, hora));
-    ctx.lists.add(ListId::Recibidos, logEntry(r.nombre, hora));
 }
 
 // The fetched responses reach the disk together, before any marker goes;
@@ -108,7 +118,7 @@ void asientaLote(CycleContext& ctx, const std::vector<Recibida>& recibidas,
             }
         }
     }
-    std::vector<std::string> lineas;
+    std::vector<Recibida> puestas;
     for (const Recibida& r : recibidas) {
         if (sinAsentar.count(r.local) != 0) {
             setEvento(ctx, "ERROR, no se pudo escribir " + r.local);
@@ -125,8 +135,10 @@ void asientaLote(CycleContext& ctx, const std::vector<Recibida>& recibidas,
             ctx.faults.fail(r.nombre);
             continue;
         }
-        asienta(ctx, enSuLugar, pending, lineas);
+        puestas.push_back(std::move(enSuLugar));
     }
+    std::vector<std::string> lineas;
+    asienta(ctx, puestas, pending, lineas);
     if (appendDailyLogExact(logPath, lineas)) {
         setEvento(ctx, "ERROR, no se pudo escribir en " + logPath);
     }

@@ -452,6 +452,32 @@ std::error_code removeFile(const std::string& path) {
     return ec;
 }
 
+std::vector<std::error_code> removeFiles(const std::vector<std::string>& paths) {
+    std::vector<std::error_code> results(paths.size());
+    std::atomic<std::size_t> next{0};
+    auto removeSome = [&] {
+        for (std::size_t i = next++; i < paths.size(); i = next++) {
+            results[i] = removeFile(paths[i]);
+        }
+    };
+    // A few at a time: on a disk that discards freed blocks, each removal
+    // waits for the disk.
+    constexpr std::size_t kAtOnce = 8;
+    std::vector<std::thread> helpers;
+    try {
+        for (std::size_t n = 1; n < std::min(kAtOnce, paths.size() / 8 + 1); ++n) {
+            helpers.emplace_back(removeSome);
+        }
+    } catch (const std::system_error&) {
+        // Fewer threads than asked for: the ones there do the rest.
+    }
+    removeSome();
+    for (std::thread& t : helpers) {
+        t.join();
+    }
+    return results;
+}
+
 std::error_code makeDirectory(const std::string& path) {
     std::error_code ec;
     if (isDirectory(path)) {
@@ -543,62 +569,28 @@ std::vector<DirEntry> entriesOf(const std::string& path, std::error_code& ec, bo
 
 }  // namespace
 
-std::error_code flushToDisk(const std::vector<std::string>& paths) {
+std::error_code flushFile(const std::string& path) {
 #ifdef _WIN32
-    for (const std::string& path : paths) {
-        const HANDLE h = CreateFileW(toFsPath(path).c_str(), GENERIC_WRITE,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE) {
-            return windowsError();
-        }
-        const bool flushed = FlushFileBuffers(h) != 0;
-        const std::error_code ec = flushed ? std::error_code{} : windowsError();
-        CloseHandle(h);
-        if (ec) {
-            return ec;
-        }
+    const HANDLE h = CreateFileW(toFsPath(path).c_str(), GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        return windowsError();
     }
-    return {};
+    const bool flushed = FlushFileBuffers(h) != 0;
+    const std::error_code ec = flushed ? std::error_code{} : windowsError();
+    CloseHandle(h);
+    return ec;
 #else
-    // Each file on its own, never the whole disk: another program's writes
-    // are not waited for. A few at a time, so the disk's cache flushes of
-    // concurrent requests are shared.
-    std::atomic<std::size_t> next{0};
-    std::mutex failed;
-    std::error_code first;
-    auto flushSome = [&] {
-        for (std::size_t i = next++; i < paths.size(); i = next++) {
-            const int fd = ::open(paths[i].c_str(), O_RDONLY | O_CLOEXEC);
-            std::error_code ec = fd < 0 ? lastError() : std::error_code{};
-            if (fd >= 0) {
-                if (::fdatasync(fd) != 0) {
-                    ec = lastError();
-                }
-                ::close(fd);
-            }
-            if (ec) {
-                const std::lock_guard<std::mutex> lock(failed);
-                if (!first) {
-                    first = ec;
-                }
-            }
-        }
-    };
-    constexpr std::size_t kAtOnce = 8;
-    std::vector<std::thread> helpers;
-    try {
-        for (std::size_t n = 1; n < std::min(kAtOnce, paths.size()); ++n) {
-            helpers.emplace_back(flushSome);
-        }
-    } catch (const std::system_error&) {
-        // Fewer threads than asked for: the ones there do the rest.
+    // The file on its own, never the whole disk: another program's writes
+    // are not waited for.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return lastError();
     }
-    flushSome();
-    for (std::thread& t : helpers) {
-        t.join();
-    }
-    return first;
+    const std::error_code ec = ::fdatasync(fd) != 0 ? lastError() : std::error_code{};
+    ::close(fd);
+    return ec;
 #endif
 }
 

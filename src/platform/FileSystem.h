@@ -78,9 +78,10 @@ std::error_code moveFileReplaceExact(const std::string& from, const std::string&
 
 // Removes a file; a missing file is not an error.
 std::error_code removeFile(const std::string& path);
-// Forces the files' contents to the disk, several files at a time; the
-// first failure is returned once every file has been tried.
-std::error_code flushToDisk(const std::vector<std::string>& paths);
+// The same for many files, several at a time; each one's result in order.
+std::vector<std::error_code> removeFiles(const std::vector<std::string>& paths);
+// Forces one file's contents to the disk.
+std::error_code flushFile(const std::string& path);
 
 std::error_code makeDirectory(const std::string& path);
 

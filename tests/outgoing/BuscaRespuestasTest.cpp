@@ -182,6 +182,24 @@ TEST(BuscaRespuestas, ALogThatCannotBeWrittenIsToldAfterTheResponses) {
     EXPECT_EQ(f.captions.get(Caption::Evento), "ERROR, no se pudo escribir en " + f.logPath());
 }
 
+// A marker that cannot be removed is told; its response and the others'
+// bookkeeping stand.
+TEST(BuscaRespuestas, AMarkerThatCannotBeRemovedIsTold) {
+    PassFixture f;
+    mark(f, {"b1234567.123", "b1234568.123"});
+    ASSERT_FALSE(setReadOnly(joinPath(f.pend, "b1234567.123"), true));
+    writeBytes(f.remoteFile("ENV/r1234567.123"), "uno");
+    writeBytes(f.remoteFile("ENV/r1234568.123"), "dos");
+
+    BuscaRespuestas(f.ctx);
+    EXPECT_EQ(readBytes(joinPath(f.receive, "r1234567.123")), "uno");
+    EXPECT_EQ(f.namesIn(f.pend), std::vector<std::string>{"b1234567.123"});
+    EXPECT_EQ(f.captions.get(Caption::Evento),
+              "ERROR, no se pudo borrar la marca " + joinPath(f.pend, "b1234567.123"));
+    EXPECT_EQ(f.linesOf(f.logPath()).size(), 2u);
+    (void)setReadOnly(joinPath(f.pend, "b1234567.123"), false);
+}
+
 TEST(BuscaRespuestas, AnEmptyPendingFolderLeavesTheLogAlone) {
     PassFixture f;
     BuscaRespuestas(f.ctx);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <thread>
 
+#include "platform/DiskFlusher.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "support/TempDir.h"
@@ -154,6 +156,23 @@ TEST(FileSystem, ReadOnlyAttributeIsSetAndCleared) {
     EXPECT_TRUE(isReadOnly(dir.file("usuarios.dat")));
     ASSERT_FALSE(setReadOnly(dir.file("usuarios.dat"), false));
     EXPECT_FALSE(isReadOnly(dir.file("usuarios.dat")));
+}
+
+// Files handed over are flushed beside the caller; one that cannot be is
+// named, and the flusher is ready for the next batch.
+TEST(DiskFlusher, TellsWhichFilesCouldNotBeFlushed) {
+    TempDir dir;
+    DiskFlusher flusher;
+    EXPECT_TRUE(flusher.wait().empty());
+    for (const char* name : {"a.343", "b.343", "c.343"}) {
+        writeBytes(dir.file(name), name);
+        flusher.add(dir.file(name));
+    }
+    flusher.add(dir.file("ausente.343"));
+    EXPECT_EQ(flusher.wait(), std::set<std::string>{dir.file("ausente.343")});
+    flusher.add(dir.file("a.343"));
+    EXPECT_TRUE(flusher.wait().empty());
+    EXPECT_EQ(readBytes(dir.file("b.343")), "b.343");
 }
 
 TEST(FileSystem, RemovingAMissingFileIsNotAnError) {

@@ -318,15 +318,12 @@ FtpCode CurlFtpClient::CommitDownloadBatch() {
         report_ = {};
         batching_ = false;
         const std::vector<Staged> staged = std::exchange(staged_, {});
-        std::vector<std::string> temporaries;
-        for (const Staged& s : staged) {
-            temporaries.push_back(s.temporary);
-        }
-        // One flush for the whole batch; then each file replaces its target.
-        const bool flushed = temporaries.empty() || !flushToDisk(temporaries);
+        // Each file was handed to the disk as it arrived; once all are
+        // there, each replaces its target.
+        const std::set<std::string> unflushed = flusher_.wait();
         FtpCode first = ftp::kOk;
         for (const Staged& s : staged) {
-            if (flushed && !moveFileReplaceExact(s.temporary, s.target)) {
+            if (unflushed.count(s.temporary) == 0 && !moveFileReplaceExact(s.temporary, s.target)) {
                 continue;
             }
             (void)removeFile(s.temporary);  // the target stays as it was
