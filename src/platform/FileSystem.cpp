@@ -514,17 +514,16 @@ std::error_code setReadOnly(const std::string& path, bool readOnly) {
 
 namespace {
 
-std::vector<DirEntry> entriesOf(const std::string& path, std::error_code& ec, bool attributes) {
-    std::vector<DirEntry> entries;
-    const std::string dir = resolvePath(path);
 #ifndef _WIN32
-    // The entries' own types, without a path built or a stat made for each:
-    // a folder of 50,000 files is one read of its names.
+// Each entry of the directory but "." and "..", read straight from it, with
+// the directory's descriptor for calls relative to it.
+template <typename F>
+void forEachDirent(const std::string& dir, std::error_code& ec, F&& each) {
     ec.clear();
     DIR* stream = ::opendir(dir.c_str());
     if (!stream) {
         ec = lastError();
-        return entries;
+        return;
     }
     const int fd = ::dirfd(stream);
     for (;;) {
@@ -537,23 +536,34 @@ std::vector<DirEntry> entriesOf(const std::string& path, std::error_code& ec, bo
             break;
         }
         const std::string_view name(d->d_name);
-        if (name == "." || name == "..") {
-            continue;
+        if (name != "." && name != "..") {
+            each(*d, fd);
         }
+    }
+    ::closedir(stream);
+}
+#endif
+
+std::vector<DirEntry> entriesOf(const std::string& path, std::error_code& ec, bool attributes) {
+    std::vector<DirEntry> entries;
+    const std::string dir = resolvePath(path);
+#ifndef _WIN32
+    // The entries' own types, without a path built or a stat made for each:
+    // a folder of 50,000 files is one read of its names.
+    forEachDirent(dir, ec, [&](const dirent& d, int fd) {
         DirEntry entry;
-        entry.name = std::string(name);
-        if (d->d_type == DT_DIR) {
+        entry.name = d.d_name;
+        if (d.d_type == DT_DIR) {
             entry.isDirectory = true;
-        } else if (d->d_type == DT_UNKNOWN || d->d_type == DT_LNK) {
+        } else if (d.d_type == DT_UNKNOWN || d.d_type == DT_LNK) {
             struct stat st {};
-            entry.isDirectory = ::fstatat(fd, d->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+            entry.isDirectory = ::fstatat(fd, d.d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
         }
         if (attributes) {
             entry.readOnly = isReadOnlyExact(toFsPath(joinPath(dir, entry.name)));
         }
         entries.push_back(std::move(entry));
-    }
-    ::closedir(stream);
+    });
 #else
     for (fs::directory_iterator it(toFsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
         DirEntry entry;
@@ -605,28 +615,8 @@ std::vector<DirEntry> listDirectoryWithAttributes(const std::string& path, std::
 void forEachName(const std::string& path, std::error_code& ec,
                  const std::function<void(std::string_view)>& each) {
     const std::string dir = resolvePath(path);
-    ec.clear();
 #ifndef _WIN32
-    DIR* stream = ::opendir(dir.c_str());
-    if (!stream) {
-        ec = lastError();
-        return;
-    }
-    for (;;) {
-        errno = 0;
-        const dirent* d = ::readdir(stream);
-        if (!d) {
-            if (errno != 0) {
-                ec = lastError();
-            }
-            break;
-        }
-        const std::string_view name(d->d_name);
-        if (name != "." && name != "..") {
-            each(name);
-        }
-    }
-    ::closedir(stream);
+    forEachDirent(dir, ec, [&each](const dirent& d, int) { each(d.d_name); });
 #else
     for (fs::directory_iterator it(toFsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
         each(fromFsPath(it->path().filename()));
