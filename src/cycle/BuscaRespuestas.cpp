@@ -167,13 +167,17 @@ void BuscaRespuestas(CycleContext& ctx) {
         const std::string patente = ctx.config.patente();
         const std::string& sendLetters = ctx.config.get(slot::kSendLetters);
         const std::string& receiveLetters = ctx.config.get(slot::kReceiveLetters);
-        // Each marker's response name; a letter that is not configured has none.
+        // Each marker's parts and response name; another patente's marker,
+        // or a letter that is not configured, has none.
+        std::vector<NameParts> partes;
         std::vector<std::optional<std::string>> nombres;
+        partes.reserve(marcas.size());
         nombres.reserve(marcas.size());
         const std::string logName = fileNameOf(dailyLogPath(ctx.config, ctx.julianDay));
         std::vector<std::string> buscados{logName};
         for (const std::string& marca : marcas) {
-            nombres.push_back(parseName(marca).patente == patente
+            partes.push_back(parseName(marca));
+            nombres.push_back(partes.back().patente == patente
                                   ? nombreRespuesta(marca, sendLetters, receiveLetters)
                                   : std::nullopt);
             if (nombres.back()) {
@@ -187,13 +191,6 @@ void BuscaRespuestas(CycleContext& ctx) {
             std::async(std::launch::async, [dir = receiveDir, buscados = std::move(buscados)] {
                 return FolderIndex(dir, buscados);
             });
-        std::optional<FolderIndex> leida;
-        const auto receive = [&]() -> FolderIndex& {
-            if (!leida) {
-                leida.emplace(lectura.get());
-            }
-            return *leida;
-        };
         FtpSession session{ctx.ftp, ctx.config, ctx.captions, ctx.dialogs, &ctx.letterOffset};
         FolderIndex pending(pendingDir);
         Publicados publicados;
@@ -206,7 +203,7 @@ void BuscaRespuestas(CycleContext& ctx) {
             }
             const std::string& marca = marcas[i];
             setEvento(ctx, "Inicia la busqueda de repuesta");
-            const NameParts parts = parseName(marca);
+            const NameParts& parts = partes[i];
             ctx.letterOffset = parts.letterOffset;
             if (parts.patente != patente || !pending.contains(marca)) {
                 continue;  // another patente's marker, or one taken away since the listing
@@ -253,11 +250,12 @@ void BuscaRespuestas(CycleContext& ctx) {
 
         // The log lives in the receive folder: found through its index, so
         // the day's first line costs no second listing of a big folder.
-        const std::string logPath = receive().pathOf(logName);
+        const FolderIndex receive = lectura.get();
+        const std::string logPath = receive.pathOf(logName);
         if (appendDailyLogExact(logPath, {})) {
             setEvento(ctx, "ERROR, no se pudo abrir " + logPath);
         }
-        asientaLote(ctx, recibidas, receive(), pending, logPath);
+        asientaLote(ctx, recibidas, receive, pending, logPath);
     }
 
     if (ctx.config.flag(slot::kRoutes)) {

@@ -201,6 +201,37 @@ std::string targetPath(const std::string& path) {
     return fromFsPath(toFsPath(resolvePath(fromFsPath(p.parent_path()))) / p.filename());
 }
 
+#ifndef _WIN32
+// Each entry of the directory but "." and "..", read straight from it, with
+// the directory's descriptor for calls relative to it, until each returns
+// false.
+template <typename F>
+void forEachDirent(const std::string& dir, std::error_code& ec, F&& each) {
+    ec.clear();
+    DIR* stream = ::opendir(dir.c_str());
+    if (!stream) {
+        ec = lastError();
+        return;
+    }
+    const int fd = ::dirfd(stream);
+    for (;;) {
+        errno = 0;
+        const dirent* d = ::readdir(stream);
+        if (!d) {
+            if (errno != 0) {
+                ec = lastError();
+            }
+            break;
+        }
+        const std::string_view name(d->d_name);
+        if (name != "." && name != ".." && !each(*d, fd)) {
+            break;
+        }
+    }
+    ::closedir(stream);
+}
+#endif
+
 }  // namespace
 
 std::string foldName(std::string_view utf8) {
@@ -244,19 +275,16 @@ std::string resolvePath(const std::string& path) {
         const std::string wanted = fromFsPath(part);
         const std::string folded = foldName(wanted);
         bool found = false;
-        if (DIR* stream = ::opendir(dir.c_str())) {
-            while (const dirent* d = ::readdir(stream)) {
-                const std::string_view name(d->d_name);
-                // Case changes keep a name's length in bytes: most entries
-                // are passed over without folding.
-                if (name.size() == wanted.size() && foldName(name) == folded) {
-                    current /= toFsPath(std::string(name));
-                    found = true;
-                    break;
-                }
+        forEachDirent(dir, ec, [&](const dirent& d, int) {
+            const std::string_view name(d.d_name);
+            // Case changes keep a name's length in bytes: most entries are
+            // passed over without folding.
+            if (name.size() == wanted.size() && foldName(name) == folded) {
+                current /= toFsPath(std::string(name));
+                found = true;
             }
-            ::closedir(stream);
-        }
+            return !found;
+        });
         if (!found) {
             return path;
         }
@@ -514,36 +542,6 @@ std::error_code setReadOnly(const std::string& path, bool readOnly) {
 
 namespace {
 
-#ifndef _WIN32
-// Each entry of the directory but "." and "..", read straight from it, with
-// the directory's descriptor for calls relative to it.
-template <typename F>
-void forEachDirent(const std::string& dir, std::error_code& ec, F&& each) {
-    ec.clear();
-    DIR* stream = ::opendir(dir.c_str());
-    if (!stream) {
-        ec = lastError();
-        return;
-    }
-    const int fd = ::dirfd(stream);
-    for (;;) {
-        errno = 0;
-        const dirent* d = ::readdir(stream);
-        if (!d) {
-            if (errno != 0) {
-                ec = lastError();
-            }
-            break;
-        }
-        const std::string_view name(d->d_name);
-        if (name != "." && name != "..") {
-            each(*d, fd);
-        }
-    }
-    ::closedir(stream);
-}
-#endif
-
 std::vector<DirEntry> entriesOf(const std::string& path, std::error_code& ec, bool attributes) {
     std::vector<DirEntry> entries;
     const std::string dir = resolvePath(path);
@@ -563,6 +561,7 @@ std::vector<DirEntry> entriesOf(const std::string& path, std::error_code& ec, bo
             entry.readOnly = isReadOnlyExact(toFsPath(joinPath(dir, entry.name)));
         }
         entries.push_back(std::move(entry));
+        return true;
     });
 #else
     for (fs::directory_iterator it(toFsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
@@ -616,7 +615,10 @@ void forEachName(const std::string& path, std::error_code& ec,
                  const std::function<void(std::string_view)>& each) {
     const std::string dir = resolvePath(path);
 #ifndef _WIN32
-    forEachDirent(dir, ec, [&each](const dirent& d, int) { each(d.d_name); });
+    forEachDirent(dir, ec, [&each](const dirent& d, int) {
+        each(d.d_name);
+        return true;
+    });
 #else
     for (fs::directory_iterator it(toFsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
         each(fromFsPath(it->path().filename()));

@@ -6,30 +6,26 @@
 
 namespace torva {
 
-PieceWorker::PieceWorker(std::function<bool(std::string_view)> take)
-    : take_(std::move(take)), thread_([this] { run(); }) {}
+PieceWorker::PieceWorker(std::function<bool(std::string_view)> take) : take_(std::move(take)) {}
 
 PieceWorker::~PieceWorker() {
-    {
-        const std::lock_guard lock(mutex_);
-        queued_.clear();
-    }
-    stop();
+    const std::lock_guard lock(mutex_);
+    dropped_ = true;
 }
 
 bool PieceWorker::give(std::string_view bytes) {
+    if (finished_) {
+        return false;
+    }
     while (!bytes.empty()) {
         if (filling_.bytes.empty()) {
             std::unique_lock lock(mutex_);
-            if (failed_ || closing_) {
-                return false;
-            }
             if (free_.empty() && allocated_ < kBuffers) {
                 ++allocated_;
                 lock.unlock();
                 filling_.bytes.resize(kBufferSize);
             } else {
-                changed_.wait(lock, [this] { return !free_.empty() || failed_; });
+                freed_.wait(lock, [this] { return !free_.empty() || failed_; });
                 if (failed_) {
                     return false;
                 }
@@ -51,58 +47,30 @@ bool PieceWorker::give(std::string_view bytes) {
 }
 
 bool PieceWorker::finish() {
-    if (filling_.size > 0) {
+    if (!finished_ && filling_.size > 0) {
         hand(std::exchange(filling_, {}));
     }
-    stop();
+    finished_ = true;
+    queue_.wait();
+    const std::lock_guard lock(mutex_);
     return !failed_;
 }
 
 void PieceWorker::hand(Piece piece) {
-    {
-        const std::lock_guard lock(mutex_);
-        queued_.push_back(std::move(piece));
-    }
-    changed_.notify_all();
-}
-
-void PieceWorker::run() {
-    for (;;) {
-        Piece piece;
-        {
-            std::unique_lock lock(mutex_);
-            changed_.wait(lock, [this] { return !queued_.empty() || closing_; });
-            if (queued_.empty()) {
-                return;  // closing, and every piece taken
-            }
-            piece = std::move(queued_.front());
-            queued_.pop_front();
-        }
-        bool failed = false;
+    queue_.post([this, piece = std::move(piece)]() mutable {
+        bool skip = false;
         {
             const std::lock_guard lock(mutex_);
-            failed = failed_;
+            skip = failed_ || dropped_;
         }
-        const bool ok = !failed && take_(std::string_view(piece.bytes.data(), piece.size));
+        const bool ok = skip || take_(std::string_view(piece.bytes.data(), piece.size));
         {
             const std::lock_guard lock(mutex_);
             failed_ = failed_ || !ok;
             free_.push_back(std::move(piece));
         }
-        changed_.notify_all();
-    }
-}
-
-void PieceWorker::stop() {
-    if (!thread_.joinable()) {
-        return;
-    }
-    {
-        const std::lock_guard lock(mutex_);
-        closing_ = true;
-    }
-    changed_.notify_all();
-    thread_.join();
+        freed_.notify_all();
+    });
 }
 
 }  // namespace torva

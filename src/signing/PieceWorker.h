@@ -2,12 +2,12 @@
 
 #include <condition_variable>
 #include <cstddef>
-#include <deque>
 #include <functional>
 #include <mutex>
 #include <string_view>
-#include <thread>
 #include <vector>
+
+#include "platform/TaskQueue.h"
 
 namespace torva {
 
@@ -40,19 +40,17 @@ class PieceWorker {
     };
 
     void hand(Piece piece);
-    void run();
-    void stop();
 
     std::function<bool(std::string_view)> take_;
     Piece filling_;  // the caller's, until it is full
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable freed_;
     std::vector<Piece> free_;
-    std::deque<Piece> queued_;
     std::size_t allocated_ = 0;
-    bool closing_ = false;
     bool failed_ = false;
-    std::thread thread_;
+    bool dropped_ = false;   // queued pieces are not taken
+    bool finished_ = false;  // the caller's side
+    TaskQueue queue_;        // after what its tasks use: it ends first
 };
 
 }  // namespace torva

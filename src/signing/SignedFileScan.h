@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -49,7 +50,9 @@ class EscaneaArchivo {
     std::unique_ptr<Estado> estado_;
 };
 
-std::error_code escaneaArchivo(const std::string& path, std::size_t maxCurps, EscaneoArchivo& out);
+// The file read in pieces; each piece is also handed to tambien, when given.
+std::error_code escaneaArchivo(const std::string& path, std::size_t maxCurps, EscaneoArchivo& out,
+                               const std::function<void(std::string_view)>& tambien = {});
 
 // The same over bytes in memory, cut in pieces of the given size.
 EscaneoArchivo escaneaBytes(std::string_view bytes, std::size_t maxCurps, std::size_t piece);
