@@ -1,12 +1,11 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <fstream>
-#include <mutex>
 #include <thread>
 
+#include "platform/Parallel.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 
@@ -24,6 +23,8 @@ namespace fs = std::filesystem;
 
 namespace torva {
 namespace {
+
+constexpr std::size_t kFilesAtOnce = 8;
 
 std::FILE* openFile(const std::string& path, const char* mode) {
 #ifdef _WIN32
@@ -482,27 +483,9 @@ std::error_code removeFile(const std::string& path) {
 
 std::vector<std::error_code> removeFiles(const std::vector<std::string>& paths) {
     std::vector<std::error_code> results(paths.size());
-    std::atomic<std::size_t> next{0};
-    auto removeSome = [&] {
-        for (std::size_t i = next++; i < paths.size(); i = next++) {
-            results[i] = removeFile(paths[i]);
-        }
-    };
-    // A few at a time: on a disk that discards freed blocks, each removal
-    // waits for the disk.
-    constexpr std::size_t kAtOnce = 8;
-    std::vector<std::thread> helpers;
-    try {
-        for (std::size_t n = 1; n < std::min(kAtOnce, paths.size() / 8 + 1); ++n) {
-            helpers.emplace_back(removeSome);
-        }
-    } catch (const std::system_error&) {
-        // Fewer threads than asked for: the ones there do the rest.
-    }
-    removeSome();
-    for (std::thread& t : helpers) {
-        t.join();
-    }
+    // On a disk that discards freed blocks, each removal waits for the disk.
+    forEachIndex(paths.size(), kFilesAtOnce,
+                 [&](std::size_t i) { results[i] = removeFile(paths[i]); });
     return results;
 }
 
@@ -601,6 +584,14 @@ std::error_code flushFile(const std::string& path) {
     ::close(fd);
     return ec;
 #endif
+}
+
+std::vector<std::error_code> flushFiles(const std::vector<std::string>& paths) {
+    std::vector<std::error_code> results(paths.size());
+    // Each flush waits for the disk; together they cost about one.
+    forEachIndex(paths.size(), kFilesAtOnce,
+                 [&](std::size_t i) { results[i] = flushFile(paths[i]); });
+    return results;
 }
 
 std::vector<DirEntry> listDirectory(const std::string& path, std::error_code& ec) {

@@ -82,6 +82,8 @@ std::error_code removeFile(const std::string& path);
 std::vector<std::error_code> removeFiles(const std::vector<std::string>& paths);
 // Forces one file's contents to the disk.
 std::error_code flushFile(const std::string& path);
+// The same for many files, several at a time; each one's result in order.
+std::vector<std::error_code> flushFiles(const std::vector<std::string>& paths);
 
 std::error_code makeDirectory(const std::string& path);
 

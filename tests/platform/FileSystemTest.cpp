@@ -4,7 +4,6 @@
 #include <set>
 #include <thread>
 
-#include "platform/DiskFlusher.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "support/TempDir.h"
@@ -158,21 +157,29 @@ TEST(FileSystem, ReadOnlyAttributeIsSetAndCleared) {
     EXPECT_FALSE(isReadOnly(dir.file("usuarios.dat")));
 }
 
-// Files handed over are flushed beside the caller; one that cannot be is
-// named, and the flusher is ready for the next batch.
-TEST(DiskFlusher, TellsWhichFilesCouldNotBeFlushed) {
+// Many files flushed and removed together: each one's result in its place,
+// a missing one named without holding up the others.
+TEST(FileSystem, FlushesAndRemovesManyFilesEachWithItsResult) {
     TempDir dir;
-    DiskFlusher flusher;
-    EXPECT_TRUE(flusher.wait().empty());
-    for (const char* name : {"a.343", "b.343", "c.343"}) {
-        writeBytes(dir.file(name), name);
-        flusher.add(dir.file(name));
+    std::vector<std::string> paths;
+    for (int i = 0; i < 40; ++i) {
+        paths.push_back(dir.file("r1234" + std::to_string(100 + i) + ".343"));
+        writeBytes(paths.back(), "respuesta");
     }
-    flusher.add(dir.file("ausente.343"));
-    EXPECT_EQ(flusher.wait(), std::set<std::string>{dir.file("ausente.343")});
-    flusher.add(dir.file("a.343"));
-    EXPECT_TRUE(flusher.wait().empty());
-    EXPECT_EQ(readBytes(dir.file("b.343")), "b.343");
+    paths.insert(paths.begin() + 17, dir.file("ausente.343"));
+    const std::vector<std::error_code> flushed = flushFiles(paths);
+    ASSERT_EQ(flushed.size(), paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        EXPECT_EQ(static_cast<bool>(flushed[i]), i == 17) << paths[i];
+    }
+    EXPECT_EQ(readBytes(paths.back()), "respuesta");
+    const std::vector<std::error_code> removed = removeFiles(paths);
+    ASSERT_EQ(removed.size(), paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        EXPECT_FALSE(removed[i]) << paths[i];  // a missing file is not an error
+        EXPECT_FALSE(isRegularFile(paths[i]));
+    }
+    EXPECT_TRUE(flushFiles({}).empty());
 }
 
 TEST(FileSystem, RemovingAMissingFileIsNotAnError) {

@@ -318,12 +318,19 @@ FtpCode CurlFtpClient::CommitDownloadBatch() {
         report_ = {};
         batching_ = false;
         const std::vector<Staged> staged = std::exchange(staged_, {});
-        // Each file was handed to the disk as it arrived; once all are
-        // there, each replaces its target.
-        const std::set<std::string> unflushed = flusher_.wait();
-        FtpCode first = ftp::kOk;
+        // The disk started on each file as it arrived; the batch is forced
+        // to it at once, away from the transfers, then each file replaces
+        // its target.
+        std::vector<std::string> temporaries;
+        temporaries.reserve(staged.size());
         for (const Staged& s : staged) {
-            if (unflushed.count(s.temporary) == 0 && !moveFileReplaceExact(s.temporary, s.target)) {
+            temporaries.push_back(s.temporary);
+        }
+        const std::vector<std::error_code> flushed = flushFiles(temporaries);
+        FtpCode first = ftp::kOk;
+        for (std::size_t i = 0; i < staged.size(); ++i) {
+            const Staged& s = staged[i];
+            if (!flushed[i] && !moveFileReplaceExact(s.temporary, s.target)) {
                 continue;
             }
             (void)removeFile(s.temporary);  // the target stays as it was

@@ -12,7 +12,6 @@
 #include <thread>
 #include <vector>
 
-#include "platform/DiskFlusher.h"
 #include "transport/curl/CurlErrorMap.h"
 #include "transport/FtpClient.h"
 
@@ -108,7 +107,6 @@ class CurlFtpClient final : public FtpClient {
     };
     bool batching_ = false;
     std::vector<Staged> staged_;
-    DiskFlusher flusher_;  // the staged files, on their way to the disk
     std::minstd_rand random_;
 };
 

@@ -251,7 +251,6 @@ FtpCode CurlFtpClient::download(const std::string& localPath, const std::string&
         const bool written =
             (batching_ ? sink.file.close() : sink.file.syncAndClose()) && !sink.failed;
         if (a.result == CURLE_OK && written && batching_) {
-            flusher_.add(temp);
             staged_.push_back({temp, finalPath});
             return ftp::kOk;
         }
