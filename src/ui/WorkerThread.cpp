@@ -1,43 +1,78 @@
 #include "ui/WorkerThread.h"
 
-#include <exception>
-#include <future>
 #include <QEventLoop>
 
 namespace torva::ui {
+namespace {
 
-WorkerThread::WorkerThread() : context_(new QObject) {
-    thread_.setObjectName(QStringLiteral("torva-worker"));
-    context_->moveToThread(&thread_);
-    thread_.start();
-}
+// Most calls of a pass (one upload on a near server) end within this: the
+// GUI thread waits for them without a trip through its event loop, which
+// would cost more than the call, as long as it went through the loop within
+// the last interval. Longer calls wait with events processed.
+constexpr auto kShortCall = std::chrono::milliseconds(4);
+constexpr auto kEventInterval = std::chrono::milliseconds(25);
+
+}  // namespace
+
+WorkerThread::WorkerThread() : thread_([this] { serve(); }) {}
 
 WorkerThread::~WorkerThread() {
-    thread_.quit();
-    thread_.wait();
-    delete context_;
+    {
+        const std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+}
+
+void WorkerThread::serve() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return closing_ || !jobs_.empty(); });
+        if (jobs_.empty()) {
+            return;
+        }
+        Job& job = *jobs_.front();
+        lock.unlock();
+        std::exception_ptr thrown;
+        try {
+            job.call();
+        } catch (...) {
+            thrown = std::current_exception();
+        }
+        lock.lock();
+        jobs_.pop_front();
+        job.thrown = thrown;
+        job.done = true;
+        if (job.waiting != nullptr) {
+            QMetaObject::invokeMethod(job.waiting, &QEventLoop::quit, Qt::QueuedConnection);
+        }
+        changed_.notify_all();
+    }
 }
 
 void WorkerThread::run(const std::function<void()>& call) {
-    QEventLoop loop;
-    std::promise<void> done;
-    std::future<void> finished = done.get_future();
-    QMetaObject::invokeMethod(
-        context_,
-        [&call, &done, &loop] {
-            try {
-                call();
-                done.set_value();
-            } catch (...) {
-                done.set_exception(std::current_exception());
-            }
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
-    loop.exec();
-    // The loop also ends when the application is quitting: the call still
-    // holds references into this frame, so wait for it.
-    finished.get();
+    Job job(call);
+    std::unique_lock lock(mutex_);
+    jobs_.push_back(&job);
+    changed_.notify_all();
+    const bool eventsDue = Clock::now() - eventsProcessed_ >= kEventInterval;
+    if (eventsDue || !changed_.wait_for(lock, kShortCall, [&job] { return job.done; })) {
+        QEventLoop loop;
+        if (!job.done) {
+            job.waiting = &loop;
+            lock.unlock();
+            loop.exec();
+            lock.lock();
+        }
+        // The loop also ends when the application is quitting: the call
+        // still holds references into the caller's frame, so wait for it.
+        changed_.wait(lock, [&job] { return job.done; });
+        eventsProcessed_ = Clock::now();
+    }
+    if (job.thrown) {
+        std::rethrow_exception(job.thrown);
+    }
 }
 
 }  // namespace torva::ui

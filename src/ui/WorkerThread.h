@@ -1,7 +1,14 @@
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <exception>
 #include <functional>
-#include <QThread>
+#include <mutex>
+#include <thread>
+
+class QEventLoop;
 
 namespace torva::ui {
 
@@ -18,12 +25,28 @@ class WorkerThread {
     WorkerThread& operator=(const WorkerThread&) = delete;
 
     // Runs call on the worker and returns when it has returned; an exception
-    // it throws is thrown again here.
+    // it throws is thrown again here. A call handed over while another waits
+    // (from an event processed meanwhile) runs after it.
     void run(const std::function<void()>& call);
 
   private:
-    QThread thread_;
-    QObject* context_;  // lives in thread_
+    using Clock = std::chrono::steady_clock;
+    struct Job {
+        explicit Job(const std::function<void()>& c) : call(c) {}
+        const std::function<void()>& call;
+        bool done = false;
+        std::exception_ptr thrown;
+        QEventLoop* waiting = nullptr;  // the GUI thread's loop, once it waits in one
+    };
+
+    void serve();
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Job*> jobs_;
+    bool closing_ = false;
+    Clock::time_point eventsProcessed_;  // the GUI thread's last wait in its loop
+    std::thread thread_;                 // last: starts once the rest is there
 };
 
 }  // namespace torva::ui
