@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "EventProbe.h"
 #include "logview/DailyLog.h"
 #include "names/WorkDirs.h"
 #include "platform/FileSystem.h"
@@ -134,19 +135,7 @@ void whenUploaded(Office& office, std::size_t count, std::function<void()> actio
 
 TEST(PassUi, TheWindowProcessesEventsWhileAPassRuns) {
     Office office;
-    double longestGap = 0;
-    int ticks = 0;
-    QTimer probe;
-    probe.setInterval(10);
-    auto last = Steady::now();
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        const auto now = Steady::now();
-        longestGap = std::max(longestGap, std::chrono::duration<double>(now - last).count());
-        last = now;
-        ++ticks;
-    });
-    probe.start();
-    last = Steady::now();
+    test::EventProbe probe(10);
     const auto begin = Steady::now();
     office.start()->click();
     const double pass = std::chrono::duration<double>(Steady::now() - begin).count();
@@ -156,8 +145,8 @@ TEST(PassUi, TheWindowProcessesEventsWhileAPassRuns) {
     EXPECT_EQ(office.start()->text(), QStringLiteral("&Detener"));
     // Frozen, the probe would tick once at the end of the pass.
     ASSERT_GT(pass, 1.0);
-    EXPECT_GT(ticks, 10);
-    EXPECT_LT(longestGap, pass / 2);
+    EXPECT_GT(probe.ticks(), 10);
+    EXPECT_LT(probe.longestGap(), pass / 2);
 }
 
 TEST(PassUi, DetenerDuringAPassEndsItAfterTheFileInFlight) {

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "EventProbe.h"
 #include "ui/WorkerThread.h"
 
 namespace torva::ui {
@@ -18,19 +19,7 @@ using Steady = std::chrono::steady_clock;
 // window still gets its events at short intervals.
 TEST(WorkerThread, ManyShortCallsLeaveTheEventsTheirTurn) {
     WorkerThread worker;
-    double longestGap = 0;
-    int ticks = 0;
-    QTimer probe;
-    probe.setInterval(5);
-    auto last = Steady::now();
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        const auto now = Steady::now();
-        longestGap = std::max(longestGap, std::chrono::duration<double>(now - last).count());
-        last = now;
-        ++ticks;
-    });
-    probe.start();
-    last = Steady::now();
+    test::EventProbe probe(5);
     int calls = 0;
     const auto begin = Steady::now();
     while (Steady::now() - begin < std::chrono::milliseconds(800)) {
@@ -41,8 +30,8 @@ TEST(WorkerThread, ManyShortCallsLeaveTheEventsTheirTurn) {
     }
     probe.stop();
     EXPECT_GT(calls, 100);
-    EXPECT_GT(ticks, 10);
-    EXPECT_LT(longestGap, 0.1);
+    EXPECT_GT(probe.ticks(), 10);
+    EXPECT_LT(probe.longestGap(), 0.1);
 }
 
 // A call handed over from an event while another is in flight runs after
