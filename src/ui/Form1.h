@@ -95,6 +95,8 @@ class Form1 : public QMainWindow, public MainObserver {
     QLineEdit* slotField(int slot, QWidget* parent);
     QCheckBox* flagBox(const char* name, const QString& caption, int slot, QWidget* parent);
     QLabel* captionLabel(const char* name, Caption caption, QWidget* parent);
+    // A caption that changes during passes: a new text repaints it alone.
+    QWidget* steadyCaption(const char* name, Caption caption, QWidget* parent);
     QListView* list(const char* name, ListId id, QWidget* parent);
     void showAll();
     void showCaption(Caption which);

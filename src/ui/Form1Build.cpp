@@ -25,6 +25,7 @@
 #include "ui/DayListModel.h"
 #include "ui/Form1.h"
 #include "ui/OneLineEdit.h"
+#include "ui/SteadyLabel.h"
 
 namespace torva::ui {
 namespace {
@@ -133,6 +134,10 @@ QLabel* Form1::captionLabel(const char* name, Caption caption, QWidget* parent) 
     auto* label = named(new QLabel(parent), name);
     labels_[caption] = label;
     return label;
+}
+
+QWidget* Form1::steadyCaption(const char* name, Caption caption, QWidget* parent) {
+    return new SteadyLabel(captionLabel(name, caption, parent), parent);
 }
 
 QListView* Form1::list(const char* name, ListId id, QWidget* parent) {
@@ -250,7 +255,7 @@ QWidget* Form1::buildConfigurationTab() {
     patente->addWidget(text(QStringLiteral("Patente:"), tab));
     patente->addWidget(captionLabel("LblPatente", Caption::LblPatente, tab));
     patente->addStretch();
-    patente->addWidget(captionLabel("Fecha", Caption::Fecha, tab));
+    patente->addWidget(steadyCaption("Fecha", Caption::Fecha, tab));
     root->addLayout(patente);
     root->addWidget(captionLabel("LblAvisoParticular", Caption::LblAvisoParticular, tab));
     root->addStretch();
@@ -340,16 +345,16 @@ QWidget* Form1::buildRoutesPanel() {
 QWidget* Form1::buildStatusTab() {
     auto* tab = new QWidget;
     auto* root = new QVBoxLayout(tab);
-    auto* evento = captionLabel("Evento", Caption::Evento, tab);
-    evento->setFrameShape(QFrame::Panel);
-    evento->setFrameShadow(QFrame::Sunken);
+    QWidget* evento = steadyCaption("Evento", Caption::Evento, tab);
+    labels_[Caption::Evento]->setFrameShape(QFrame::Panel);
+    labels_[Caption::Evento]->setFrameShadow(QFrame::Sunken);
     root->addWidget(evento);
 
     auto* dayRow = new QHBoxLayout;
     dayRow->addWidget(named(text(QStringLiteral("Día Juliano"), tab), "LabelJuliano"));
-    dayRow->addWidget(captionLabel("DiaJuliano", Caption::DiaJuliano, tab));
+    dayRow->addWidget(steadyCaption("DiaJuliano", Caption::DiaJuliano, tab));
     dayRow->addStretch();
-    dayRow->addWidget(captionLabel("Hora", Caption::Hora, tab));
+    dayRow->addWidget(steadyCaption("Hora", Caption::Hora, tab));
     root->addLayout(dayRow);
 
     const QFont courier = [] {

@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabWidget>
 
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
@@ -92,6 +93,52 @@ TEST(DayListsUi, APassesChangesAreShownTogether) {
     EXPECT_EQ(inserted[0][1].toInt(), 0);
     EXPECT_EQ(inserted[0][2].toInt(), 2);
     EXPECT_EQ(evento->text().toStdString(), "Enviando " + entries(3)[2]);
+}
+
+// A new text in the status line or the clock repaints them alone, not the
+// tab around them; a longer text still gets the room it needs.
+TEST(DayListsUi, ACaptionChangeRepaintsTheCaptionAlone) {
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    };
+    Window w;
+    w.form.resize(1000, 700);
+    w.form.show();
+    w.child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    Captions& captions = w.form.state().captions;
+    auto show = [&captions](int i) {
+        captions.set(Caption::Evento, "Enviando m123400" + std::to_string(i) + ".343");
+        captions.set(Caption::Hora, "09:30:0" + std::to_string(i));
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    };
+    // The first round may widen the captions' room (digits differ in width).
+    for (int i = 0; i <= 5; ++i) {
+        show(i);
+    }
+
+    PaintCount frame;
+    PaintCount evento;
+    w.child<QWidget>("FmeEnviados")->installEventFilter(&frame);
+    auto* label = w.child<QLabel>("Evento");
+    label->installEventFilter(&evento);
+    for (int i = 5; i >= 0; --i) {
+        show(i);
+    }
+    EXPECT_EQ(frame.paints, 0);
+    EXPECT_GT(evento.paints, 0);
+    EXPECT_EQ(label->text(), QStringLiteral("Enviando m1234000.343"));
+
+    const QString longer = QStringLiteral("ERROR, no se pudo escribir en ") + QString(60, u'x');
+    captions.set(Caption::Evento, longer.toStdString());
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(label->text(), longer);
+    EXPECT_GE(label->width(), label->sizeHint().width());
 }
 
 // While a pass runs, nothing that changes what it works on can be used. The
