@@ -14,50 +14,28 @@ constexpr auto kEventInterval = std::chrono::milliseconds(25);
 
 }  // namespace
 
-WorkerThread::WorkerThread() : thread_([this] { serve(); }) {}
-
-WorkerThread::~WorkerThread() {
-    {
-        const std::lock_guard lock(mutex_);
-        closing_ = true;
+void WorkerThread::execute(Job& job) {
+    std::exception_ptr thrown;
+    try {
+        job.call();
+    } catch (...) {
+        thrown = std::current_exception();
     }
-    changed_.notify_all();
-    thread_.join();
-}
-
-void WorkerThread::serve() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        changed_.wait(lock, [this] { return closing_ || !jobs_.empty(); });
-        if (jobs_.empty()) {
-            return;
-        }
-        Job& job = *jobs_.front();
-        lock.unlock();
-        std::exception_ptr thrown;
-        try {
-            job.call();
-        } catch (...) {
-            thrown = std::current_exception();
-        }
-        lock.lock();
-        jobs_.pop_front();
-        job.thrown = thrown;
-        job.done = true;
-        if (job.waiting != nullptr) {
-            QMetaObject::invokeMethod(job.waiting, &QEventLoop::quit, Qt::QueuedConnection);
-        }
-        changed_.notify_all();
+    const std::lock_guard lock(mutex_);
+    job.thrown = thrown;
+    job.done = true;
+    if (job.waiting != nullptr) {
+        QMetaObject::invokeMethod(job.waiting, &QEventLoop::quit, Qt::QueuedConnection);
     }
+    finished_.notify_all();
 }
 
 void WorkerThread::run(const std::function<void()>& call) {
     Job job(call);
+    queue_.post([this, &job] { execute(job); });
     std::unique_lock lock(mutex_);
-    jobs_.push_back(&job);
-    changed_.notify_all();
     const bool eventsDue = Clock::now() - eventsProcessed_ >= kEventInterval;
-    if (eventsDue || !changed_.wait_for(lock, kShortCall, [&job] { return job.done; })) {
+    if (eventsDue || !finished_.wait_for(lock, kShortCall, [&job] { return job.done; })) {
         QEventLoop loop;
         if (!job.done) {
             job.waiting = &loop;
@@ -67,7 +45,7 @@ void WorkerThread::run(const std::function<void()>& call) {
         }
         // The loop also ends when the application is quitting: the call
         // still holds references into the caller's frame, so wait for it.
-        changed_.wait(lock, [&job] { return job.done; });
+        finished_.wait(lock, [&job] { return job.done; });
         eventsProcessed_ = Clock::now();
     }
     if (job.thrown) {

@@ -2,11 +2,11 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <deque>
 #include <exception>
 #include <functional>
 #include <mutex>
-#include <thread>
+
+#include "platform/TaskQueue.h"
 
 class QEventLoop;
 
@@ -19,8 +19,7 @@ namespace torva::ui {
 // main window's state.
 class WorkerThread {
   public:
-    WorkerThread();
-    ~WorkerThread();
+    WorkerThread() = default;
     WorkerThread(const WorkerThread&) = delete;
     WorkerThread& operator=(const WorkerThread&) = delete;
 
@@ -39,14 +38,12 @@ class WorkerThread {
         QEventLoop* waiting = nullptr;  // the GUI thread's loop, once it waits in one
     };
 
-    void serve();
+    void execute(Job& job);
 
     std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<Job*> jobs_;
-    bool closing_ = false;
+    std::condition_variable finished_;
     Clock::time_point eventsProcessed_;  // the GUI thread's last wait in its loop
-    std::thread thread_;                 // last: starts once the rest is there
+    TaskQueue queue_;                    // last: its tasks use the rest
 };
 
 }  // namespace torva::ui
