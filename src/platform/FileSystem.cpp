@@ -1,6 +1,5 @@
 #include "platform/FileSystem.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <thread>

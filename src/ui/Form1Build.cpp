@@ -345,10 +345,10 @@ QWidget* Form1::buildRoutesPanel() {
 QWidget* Form1::buildStatusTab() {
     auto* tab = new QWidget;
     auto* root = new QVBoxLayout(tab);
-    QWidget* evento = steadyCaption("Evento", Caption::Evento, tab);
-    labels_[Caption::Evento]->setFrameShape(QFrame::Panel);
-    labels_[Caption::Evento]->setFrameShadow(QFrame::Sunken);
-    root->addWidget(evento);
+    auto* evento = captionLabel("Evento", Caption::Evento, tab);
+    evento->setFrameShape(QFrame::Panel);
+    evento->setFrameShadow(QFrame::Sunken);
+    root->addWidget(new SteadyLabel(evento, tab));
 
     auto* dayRow = new QHBoxLayout;
     dayRow->addWidget(named(text(QStringLiteral("Día Juliano"), tab), "LabelJuliano"));

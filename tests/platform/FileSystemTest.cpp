@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 #include <thread>
 
 #include "platform/FileSystem.h"

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <algorithm>
 #include <chrono>
 #include <QTimer>
 #include <stdexcept>
