@@ -650,19 +650,34 @@ std::optional<std::uintmax_t> fileSize(const std::string& path) {
 
 std::error_code readFileInPieces(const std::string& path, std::span<char> buffer,
                                  const std::function<bool(std::string_view)>& piece) {
+    return readFileInPieces(
+        path, [buffer] { return buffer; }, piece);
+}
+
+std::error_code readFileInPieces(const std::string& path,
+                                 const std::function<std::span<char>()>& next,
+                                 const std::function<bool(std::string_view)>& piece) {
     std::FILE* f = openFile(resolvePath(path), "rb");
     if (!f) {
         return lastError();
     }
-    std::size_t n = 0;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) {
-        if (!piece(std::string_view(buffer.data(), n))) {
+    std::error_code ec;
+    for (;;) {
+        const std::span<char> buffer = next();
+        if (buffer.empty()) {
+            ec = std::make_error_code(std::errc::no_buffer_space);
+            break;
+        }
+        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), f);
+        if (n == 0 || !piece(std::string_view(buffer.data(), n))) {
             break;
         }
     }
-    const bool failed = std::ferror(f) != 0;
+    if (!ec && std::ferror(f) != 0) {
+        ec = std::error_code(EIO, std::generic_category());
+    }
     std::fclose(f);
-    return failed ? std::error_code(EIO, std::generic_category()) : std::error_code();
+    return ec;
 }
 
 TemporaryFileWriter::TemporaryFileWriter(const std::string& path)

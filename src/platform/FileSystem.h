@@ -115,6 +115,11 @@ std::optional<FileTime> modificationTime(const std::string& path);
 // order; piece returns false to stop early. Never holds more than one piece.
 std::error_code readFileInPieces(const std::string& path, std::span<char> buffer,
                                  const std::function<bool(std::string_view)>& piece);
+// The same, each piece read into the buffer that next() gives for it; an
+// empty buffer ends the reading as failed.
+std::error_code readFileInPieces(const std::string& path,
+                                 const std::function<std::span<char>()>& next,
+                                 const std::function<bool(std::string_view)>& piece);
 
 // A temporary file beside path (the one writeTemporaryFile uses), written in
 // pieces, for contents too large to hold whole. finish() forces it to disk and

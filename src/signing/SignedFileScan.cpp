@@ -242,15 +242,11 @@ EscaneoArchivo EscaneaArchivo::termina() {
     return estado_->escaner.termina();
 }
 
-std::error_code escaneaArchivo(const std::string& path, std::size_t maxCurps, EscaneoArchivo& out,
-                               const std::function<void(std::string_view)>& tambien) {
+std::error_code escaneaArchivo(const std::string& path, std::size_t maxCurps, EscaneoArchivo& out) {
     EscaneaArchivo escaneo(maxCurps);
     std::vector<char> buffer(kPiezaLectura);
     const std::error_code ec = readFileInPieces(path, buffer, [&](std::string_view piece) {
         escaneo.lee(piece);
-        if (tambien) {
-            tambien(piece);
-        }
         return true;
     });
     if (!ec) {

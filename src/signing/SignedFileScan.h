@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,7 +13,7 @@
 namespace torva {
 
 // The size of the pieces a file to be signed is read in.
-inline constexpr std::size_t kPiezaLectura = 64 * 1024;
+inline constexpr std::size_t kPiezaLectura = 256 * 1024;
 
 struct EscaneoArchivo {
     std::uint64_t size = 0;
@@ -50,9 +49,8 @@ class EscaneaArchivo {
     std::unique_ptr<Estado> estado_;
 };
 
-// The file read in pieces; each piece is also handed to tambien, when given.
-std::error_code escaneaArchivo(const std::string& path, std::size_t maxCurps, EscaneoArchivo& out,
-                               const std::function<void(std::string_view)>& tambien = {});
+// The file read in pieces.
+std::error_code escaneaArchivo(const std::string& path, std::size_t maxCurps, EscaneoArchivo& out);
 
 // The same over bytes in memory, cut in pieces of the given size.
 EscaneoArchivo escaneaBytes(std::string_view bytes, std::size_t maxCurps, std::size_t piece);

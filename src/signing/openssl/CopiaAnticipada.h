@@ -1,8 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "signing/openssl/Signature.h"
@@ -25,17 +28,20 @@ class ResumenAparte {
     PieceWorker trabajo_;  // after what it uses
 };
 
-// The signed copy begun while the search reads the file: each piece read goes
-// to the temporary file beside it and to the digest, each on a thread of its
-// own, so that the disk takes the copy while the search runs and the
-// signature has only its closing records to add. Dropped unfinished, it
-// removes its temporary file.
+// The signed copy begun while the search reads the file: each piece is read
+// into a buffer that the caller's search, the temporary file beside the file
+// and the digest all take it from, the last two on threads of their own, so
+// that the disk takes the copy while the search runs and the signature has
+// only its closing records to add. Dropped unfinished, it removes its
+// temporary file.
 class CopiaAnticipada {
   public:
     explicit CopiaAnticipada(const std::string& path);
 
-    // The next piece of the file.
-    void lee(std::string_view piece);
+    // Reads the file, handing each piece to lee on this thread as well. When
+    // the copy fails the reading goes on for lee alone.
+    std::error_code leeArchivo(const std::string& path,
+                               const std::function<void(std::string_view)>& lee);
     // Waits for the copy and the digest of the pieces read, then adds fin to
     // both; the digest, or nothing when a write or the digest failed.
     std::optional<Digest> termina(std::string_view fin);
@@ -43,9 +49,10 @@ class CopiaAnticipada {
 
   private:
     TemporaryFileWriter copia_;
+    Sha256 sha_;
     bool ok_;
-    ResumenAparte resumen_;
-    PieceWorker escritor_;  // after what it uses
+    std::vector<char> propio_;  // the reading's own buffer once the copy has failed
+    PieceWorker reparto_;       // after what it uses
 };
 
 }  // namespace torva::ossl

@@ -81,10 +81,11 @@ FirmaCode OpenSslSigningLibrary::BuscaCurpsG(std::string& path, std::uint8_t /*t
     Leido leido{path, modificationTime(path), {}, std::make_unique<ossl::CopiaAnticipada>(path)};
     // The whole file: closing records made here name only CURPs of the
     // content, and a CURP in a line that merely looks like one is content.
-    if (escaneaArchivo(path, kRegistrosFirma, leido.escaneo,
-                       [&](std::string_view piece) { leido.anticipada->lee(piece); })) {
+    EscaneaArchivo escaneo(kRegistrosFirma);
+    if (leido.anticipada->leeArchivo(path, [&](std::string_view piece) { escaneo.lee(piece); })) {
         return firma::kBuscaArchivoNoLegible;
     }
+    leido.escaneo = escaneo.termina();
     if (leido.escaneo.firmasFinales > 0) {
         leido.anticipada.reset();  // its closing records are checked on a reading of their own
     }
