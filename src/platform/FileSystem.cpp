@@ -2,10 +2,12 @@
 
 #include <cstdio>
 #include <fstream>
+#include <mutex>
 #include <thread>
 
 #include "platform/Parallel.h"
 #include "platform/Paths.h"
+#include "platform/TaskQueue.h"
 #include "platform/Text.h"
 
 #ifdef _WIN32
@@ -680,6 +682,28 @@ std::error_code readFileInPieces(const std::string& path,
     return ec;
 }
 
+namespace {
+
+// Forces the file's written bytes to disk; other threads may write to it
+// meanwhile.
+std::error_code syncDescriptor(int fd) {
+#ifdef _WIN32
+    const auto h = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    return h != INVALID_HANDLE_VALUE && FlushFileBuffers(h) ? std::error_code{} : windowsError();
+#else
+    return ::fdatasync(fd) == 0 ? std::error_code{} : lastError();
+#endif
+}
+
+}  // namespace
+
+struct TemporaryFileWriter::Flusher {
+    std::mutex mutex;
+    bool busy = false;  // a flush is queued or running
+    std::error_code error;
+    TaskQueue queue;  // after what its task uses
+};
+
 TemporaryFileWriter::TemporaryFileWriter(const std::string& path)
     : temporary_(temporaryPathFor(targetPath(path))) {
     file_ = openFile(temporary_, "wb");
@@ -695,6 +719,7 @@ TemporaryFileWriter::~TemporaryFileWriter() {
 }
 
 void TemporaryFileWriter::discard() {
+    waitForFlusher();
     if (file_) {
         std::fclose(file_);
         file_ = nullptr;
@@ -713,24 +738,58 @@ std::error_code TemporaryFileWriter::write(std::string_view bytes) {
         return error_;
     }
     written_ += bytes.size();
-#ifdef __linux__
-    // Starts writing back what is there so far, so that finish() does not
-    // wait for the whole file at once.
-    constexpr std::uint64_t kWriteBack = 2u << 20;
-    if (!error_ && written_ - writtenBack_ >= kWriteBack && std::fflush(file_) == 0) {
-        sync_file_range(fileno(file_), static_cast<off_t>(writtenBack_),
-                        static_cast<off_t>(written_ - writtenBack_), SYNC_FILE_RANGE_WRITE);
-        writtenBack_ = written_;
+    // The disk takes a large file while it is written (a virtual machine's
+    // host writes it only when flushed), so finish() does not wait for the
+    // whole of it at once.
+    constexpr std::uint64_t kFlushBehind = 2u << 20;
+    if (!error_ && written_ - flushedAt_ >= kFlushBehind) {
+        flushBehind();
     }
-#endif
     return error_;
+}
+
+void TemporaryFileWriter::flushBehind() {
+    if (!flusher_) {
+        flusher_ = std::make_unique<Flusher>();
+    }
+    Flusher* f = flusher_.get();
+    {
+        const std::lock_guard lock(f->mutex);
+        if (f->busy) {
+            return;  // the next flush takes these bytes too
+        }
+        f->busy = true;
+    }
+    flushedAt_ = written_;
+    // What stdio still holds goes at finish(); the descriptor stays open
+    // until the flusher is waited for.
+    f->queue.post([f, fd = fileno(file_)] {
+        const std::error_code ec = syncDescriptor(fd);
+        const std::lock_guard lock(f->mutex);
+        f->busy = false;
+        if (ec && !f->error) {
+            f->error = ec;
+        }
+    });
+}
+
+std::error_code TemporaryFileWriter::waitForFlusher() {
+    if (!flusher_) {
+        return {};
+    }
+    flusher_->queue.wait();
+    const std::lock_guard lock(flusher_->mutex);
+    return flusher_->error;
 }
 
 std::error_code TemporaryFileWriter::finish() {
     if (error_ || !file_) {
         return error_ ? error_ : std::make_error_code(std::errc::bad_file_descriptor);
     }
-    error_ = writeAndSync(file_, {});
+    error_ = waitForFlusher();
+    if (!error_) {
+        error_ = writeAndSync(file_, {});
+    }
     if (std::fclose(file_) != 0 && !error_) {
         error_ = lastError();
     }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -125,7 +126,9 @@ std::error_code readFileInPieces(const std::string& path,
 // pieces, for contents too large to hold whole. finish() forces it to disk and
 // closes it; replaceWithTemporary(temporary(), path) then puts it in place.
 // The temporary file is removed when a write or finish() fails, and by the
-// destructor unless finish() succeeded.
+// destructor unless finish() succeeded. Once a few MB are written, what is
+// written goes on to the disk on a thread of its own while more is written,
+// so that finish() waits only for the last of it.
 class TemporaryFileWriter {
   public:
     explicit TemporaryFileWriter(const std::string& path);
@@ -140,6 +143,10 @@ class TemporaryFileWriter {
     const std::string& temporary() const { return temporary_; }
 
   private:
+    struct Flusher;
+
+    void flushBehind();
+    std::error_code waitForFlusher();
     void discard();
 
     std::string temporary_;
@@ -147,7 +154,8 @@ class TemporaryFileWriter {
     std::error_code error_;
     bool finished_ = false;
     std::uint64_t written_ = 0;
-    std::uint64_t writtenBack_ = 0;
+    std::uint64_t flushedAt_ = 0;
+    std::unique_ptr<Flusher> flusher_;  // made when the file has grown
 };
 
 // Size in bytes of a file; nothing when it cannot be read.

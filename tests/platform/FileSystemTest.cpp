@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <thread>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#endif
 
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -60,6 +65,59 @@ TEST(FileSystem, AtomicWriteLeavesNoTemporaryFileAndKeepsOldContentOnFailure) {
 
     // A target directory that vanished: the write fails and reports it.
     EXPECT_TRUE(writeFileAtomic(joinPath(dir.file("missing"), "a"), "x"));
+}
+
+// A file written in pieces well past the size where it starts going to disk
+// while it is written: finished, it holds every byte; dropped part way, or
+// failing part way, it leaves neither a temporary file nor a changed target.
+TEST(FileSystem, AFileWrittenInPiecesIsWholeOrGone) {
+    TempDir dir;
+    const std::string path = dir.file("m1234001.123");
+    std::string bytes(9 << 20, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i * 7 + (i >> 12));
+    }
+    const auto writeSome = [&](TemporaryFileWriter& writer, std::size_t upTo) {
+        for (std::size_t at = 0, piece = 1; at < upTo; at += piece, piece = piece * 3 % 700001) {
+            if (writer.write(std::string_view(bytes).substr(at, std::min(piece, upTo - at)))) {
+                return false;
+            }
+        }
+        return true;
+    };
+    writeBytes(path, "old");
+    {
+        TemporaryFileWriter dropped(path);
+        ASSERT_TRUE(writeSome(dropped, 5 << 20));
+    }
+    EXPECT_EQ(readBytes(path), "old");
+    EXPECT_FALSE(pathExists(temporaryPathFor(path)));
+
+    TemporaryFileWriter writer(path);
+    ASSERT_TRUE(writeSome(writer, bytes.size()));
+    ASSERT_FALSE(writer.finish());
+    ASSERT_FALSE(replaceWithTemporary(writer.temporary(), path));
+    EXPECT_TRUE(readBytes(path) == bytes);
+
+#ifdef __linux__
+    // The disk full part way (a file size limit stands for it).
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = limit;
+    lowered.rlim_cur = 4 << 20;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+    writeBytes(path, "old");
+    TemporaryFileWriter full(path);
+    const bool written = writeSome(full, bytes.size());
+    const bool finished = !full.finish();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(readBytes(path), "old");
+    EXPECT_FALSE(pathExists(temporaryPathFor(path)));
+#endif
 }
 
 TEST(FileSystem, AReplacedFileKeepsItsPermissions) {
