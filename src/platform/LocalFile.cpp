@@ -79,10 +79,6 @@ bool LocalFile::close() {
 #ifdef _WIN32
     const bool closed = _close(fd_) == 0;
 #else
-#ifdef __linux__
-    // The disk starts on it now, while the next transfer runs.
-    (void)::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
-#endif
     const bool closed = ::close(fd_) == 0;
 #endif
     fd_ = -1;

@@ -318,9 +318,9 @@ FtpCode CurlFtpClient::CommitDownloadBatch() {
         report_ = {};
         batching_ = false;
         const std::vector<Staged> staged = std::exchange(staged_, {});
-        // The disk started on each file as it arrived; the batch is forced
-        // to it at once, away from the transfers, then each file replaces
-        // its target.
+        // The batch is forced to the disk at once, away from the transfers
+        // (starting each file's write-back as it arrived cost every
+        // transfer a trip to the disk), then each file replaces its target.
         std::vector<std::string> temporaries;
         temporaries.reserve(staged.size());
         for (const Staged& s : staged) {
