@@ -103,9 +103,13 @@ shot() {
 
 ./torvaval &
 app_pid=$!
-wait_for 30 has_window '^TORVA - Centro de Prevalidación$'
-press '^TORVA - Centro de Prevalidación$' alt+e
-wait_for 30 has_window 'Patente'
+# The title without its accented letter: xdotool's patterns are read in the
+# locale, and a machine without one reads them byte by byte.
+wait_for 30 has_window '^TORVA - Centro de Prevalidaci.*n$' ||
+    { echo "The start-up window did not appear within 30 seconds." >&2; exit 1; }
+press '^TORVA - Centro de Prevalidaci.*n$' alt+e
+wait_for 30 has_window 'Patente' ||
+    { echo "The main window did not appear within 30 seconds." >&2; exit 1; }
 sleep 1
 press 'Patente' alt+i
 echo "Iniciar pressed: the first pass sends the files of today."
