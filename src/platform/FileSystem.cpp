@@ -46,6 +46,17 @@ std::error_code windowsError() {
 }
 #endif
 
+// Forces the file's written bytes to disk; other threads may write to it
+// meanwhile.
+std::error_code syncDescriptor(int fd) {
+#ifdef _WIN32
+    const auto h = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    return h != INVALID_HANDLE_VALUE && FlushFileBuffers(h) ? std::error_code{} : windowsError();
+#else
+    return ::fdatasync(fd) == 0 ? std::error_code{} : lastError();
+#endif
+}
+
 // Writes all pieces and forces them to disk before the file is closed.
 std::error_code writeAndSync(std::FILE* f, std::span<const std::string_view> pieces) {
     for (const std::string_view bytes : pieces) {
@@ -581,7 +592,7 @@ std::error_code flushFile(const std::string& path) {
     if (fd < 0) {
         return lastError();
     }
-    const std::error_code ec = ::fdatasync(fd) != 0 ? lastError() : std::error_code{};
+    const std::error_code ec = syncDescriptor(fd);
     ::close(fd);
     return ec;
 #endif
@@ -681,21 +692,6 @@ std::error_code readFileInPieces(const std::string& path,
     std::fclose(f);
     return ec;
 }
-
-namespace {
-
-// Forces the file's written bytes to disk; other threads may write to it
-// meanwhile.
-std::error_code syncDescriptor(int fd) {
-#ifdef _WIN32
-    const auto h = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-    return h != INVALID_HANDLE_VALUE && FlushFileBuffers(h) ? std::error_code{} : windowsError();
-#else
-    return ::fdatasync(fd) == 0 ? std::error_code{} : lastError();
-#endif
-}
-
-}  // namespace
 
 struct TemporaryFileWriter::Flusher {
     std::mutex mutex;
